@@ -1,0 +1,17 @@
+// Guards every test binary installs: toolkit assertions, logging and unexpected modal
+// dialogs become GoogleTest failures instead of boxes that wait for a click forever.
+#pragma once
+
+namespace testsupport {
+
+// Toolkit assertions record a test failure; log messages go to standard error.
+void InstallBaseGuards();
+
+// Additionally answers every modal dialog that no test expected with Cancel, recording a
+// failure. Needs the windowed toolkit.
+void InstallGuiGuards();
+
+// True when GoogleTest only lists the tests (as the build does to discover them).
+bool ListingTestsOnly();
+
+}  // namespace testsupport
