@@ -4,7 +4,9 @@
 #include <bit>
 #include <vector>
 
-void PasswordGenerator::Seed() { RandomState::Seed(); }
+void PasswordGenerator::Seed() {
+    RandomState::Seed();
+}
 
 std::uint32_t PasswordGenerator::GetRandom(std::uint32_t n) {
     if (n == 0) {

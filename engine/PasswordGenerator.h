@@ -13,7 +13,7 @@
 #include "engine/UseChar.h"
 
 class PasswordGenerator {
-public:
+  public:
     // Prepares the random source once per process; calling it again does nothing.
     void Seed();
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
 
     // 32 independent, uniformly distributed random bits.
@@ -30,12 +30,12 @@ RandomSource* Install(RandomSource* source);
 
 // Installs a source for the lifetime of this object (for tests).
 class ScopedRandomSource {
-public:
+  public:
     explicit ScopedRandomSource(RandomSource& source) : m_previous(RandomState::Install(&source)) {}
     ~ScopedRandomSource() { RandomState::Install(m_previous); }
     ScopedRandomSource(const ScopedRandomSource&) = delete;
     ScopedRandomSource& operator=(const ScopedRandomSource&) = delete;
 
-private:
+  private:
     RandomSource* m_previous;
 };

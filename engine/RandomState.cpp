@@ -26,7 +26,9 @@ void Seed() {
     }
 }
 
-bool IsSeeded() { return TheState().system != nullptr; }
+bool IsSeeded() {
+    return TheState().system != nullptr;
+}
 
 RandomSource& Current() {
     State& state = TheState();

@@ -31,7 +31,9 @@ const wxString& GetDefaultSymbolString() {
     return symbols;
 }
 
-bool IsDefaultSymbolString(const wxString& text) { return text == GetDefaultSymbolString(); }
+bool IsDefaultSymbolString(const wxString& text) {
+    return text == GetDefaultSymbolString();
+}
 
 void AddSymbolHistory(wxArrayString& history, const wxString& text, bool atFront) {
     const wxString s = FilterCharacters(text);

@@ -58,7 +58,9 @@ bool FillFromDevice(unsigned char* out, std::size_t size) {
 
 }  // namespace
 
-SystemRandomSource::~SystemRandomSource() { Wipe(m_block.data(), sizeof m_block); }
+SystemRandomSource::~SystemRandomSource() {
+    Wipe(m_block.data(), sizeof m_block);
+}
 
 std::uint32_t SystemRandomSource::NextWord() {
     if (m_next == m_block.size()) {

@@ -10,7 +10,7 @@
 #include "engine/RandomSource.h"
 
 class SystemRandomSource final : public RandomSource {
-public:
+  public:
     SystemRandomSource() = default;
     ~SystemRandomSource() override;
     SystemRandomSource(const SystemRandomSource&) = delete;
@@ -22,7 +22,7 @@ public:
     // when the system has no randomness to give: no password may come from a weak source.
     static void Fill(void* buffer, std::size_t size);
 
-private:
+  private:
     static constexpr std::size_t kBlockWords = 512;
 
     std::array<std::uint32_t, kBlockWords> m_block{};

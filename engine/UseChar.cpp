@@ -33,4 +33,6 @@ wxString UseChar::GetNumericPool(const CharacterPools& pools) const {
     return Numeric ? pools.Numeric : wxString();
 }
 
-wxString UseChar::GetSymbolPool() const { return Symbol ? SymbolString : wxString(); }
+wxString UseChar::GetSymbolPool() const {
+    return Symbol ? SymbolString : wxString();
+}

@@ -9,7 +9,7 @@
 #include "engine/CharacterPools.h"
 
 class UseChar {
-public:
+  public:
     UseChar() { Reset(); }
 
     // Sets every field to its default.

@@ -8,7 +8,7 @@
 #include "engine/UseChar.h"
 
 class UseCharArray {
-public:
+  public:
     // Appends count copies of the record at the end.
     void Add(const UseChar& record, std::size_t count = 1);
     void Clear() { m_records.clear(); }
@@ -21,6 +21,6 @@ public:
 
     bool operator==(const UseCharArray&) const = default;
 
-private:
+  private:
     std::vector<UseChar> m_records;
 };

@@ -29,7 +29,9 @@ wxString orlLocaleFacts::GetDecimalPoint() const {
     return point.empty() ? wxString(".") : point;
 }
 
-const orlLocaleFacts& orlGetLocaleFacts() { return *TheFacts().facts; }
+const orlLocaleFacts& orlGetLocaleFacts() {
+    return *TheFacts().facts;
+}
 
 void orlSetLocaleFacts(std::unique_ptr<orlLocaleFacts> facts) {
     FactsState& state = TheFacts();
@@ -37,4 +39,6 @@ void orlSetLocaleFacts(std::unique_ptr<orlLocaleFacts> facts) {
     ++state.generation;
 }
 
-unsigned orlGetLocaleFactsGeneration() { return TheFacts().generation; }
+unsigned orlGetLocaleFactsGeneration() {
+    return TheFacts().generation;
+}

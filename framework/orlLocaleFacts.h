@@ -7,7 +7,7 @@
 #include <memory>
 
 class orlLocaleFacts {
-public:
+  public:
     virtual ~orlLocaleFacts() = default;
 
     // The toolkit's English name of the system language, the language of the user's default

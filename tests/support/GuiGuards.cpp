@@ -10,10 +10,10 @@ namespace {
 // Registered first, so every hook of wxTEST_DIALOG is asked before it: it only sees the
 // dialogs that no test expected.
 class UnexpectedDialogHook : public wxModalDialogHook {
-protected:
+  protected:
     int Enter(wxDialog* dialog) override {
-        ADD_FAILURE() << "unexpected modal dialog \"" << dialog->GetTitle().utf8_string()
-                      << "\" (" << dialog->GetClassInfo()->GetClassName() << ")";
+        ADD_FAILURE() << "unexpected modal dialog \"" << dialog->GetTitle().utf8_string() << "\" ("
+                      << dialog->GetClassInfo()->GetClassName() << ")";
         return wxID_CANCEL;
     }
     void Exit(wxDialog*) override {}

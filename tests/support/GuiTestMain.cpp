@@ -9,7 +9,7 @@
 namespace {
 
 class TestApp : public wxApp {
-public:
+  public:
     bool OnInit() override {
         wxInitAllImageHandlers();
         return true;

@@ -11,7 +11,7 @@
 #include "engine/RandomSource.h"
 
 class ScriptedRandomSource : public RandomSource {
-public:
+  public:
     ScriptedRandomSource() = default;
     ScriptedRandomSource(std::initializer_list<std::uint32_t> words) : m_words(words) {}
 
@@ -29,7 +29,7 @@ public:
     std::size_t Used() const { return m_next; }
     std::size_t Remaining() const { return m_words.size() - m_next; }
 
-private:
+  private:
     std::vector<std::uint32_t> m_words;
     std::size_t m_next = 0;
 };

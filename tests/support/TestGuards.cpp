@@ -21,6 +21,8 @@ void InstallBaseGuards() {
     delete wxLog::SetActiveTarget(new wxLogStderr);
 }
 
-bool ListingTestsOnly() { return GTEST_FLAG_GET(list_tests); }
+bool ListingTestsOnly() {
+    return GTEST_FLAG_GET(list_tests);
+}
 
 }  // namespace testsupport

@@ -8,7 +8,7 @@
 #include <wx/utils.h>
 
 class WindowFixture : public testing::Test {
-protected:
+  protected:
     void SetUp() override { m_frame = new wxFrame(nullptr, wxID_ANY, "test frame"); }
 
     void TearDown() override {
@@ -28,6 +28,6 @@ protected:
         wxYield();
     }
 
-private:
+  private:
     wxFrame* m_frame = nullptr;
 };

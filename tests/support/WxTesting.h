@@ -17,16 +17,16 @@ class GTestModalHook;
 
 // The hook wxTEST_DIALOG installs for one statement; failures go to GoogleTest.
 class GTestModalHook : public wxTestingModalHook {
-public:
+  public:
     GTestModalHook(const char* file, int line, const char* func)
         : wxTestingModalHook(file, line, func), m_file(file), m_line(line) {}
 
-protected:
+  protected:
     void ReportFailure(const wxString& msg) override {
         ADD_FAILURE_AT(m_file, m_line) << msg.utf8_string();
     }
 
-private:
+  private:
     const char* m_file;
     int m_line;
 };
