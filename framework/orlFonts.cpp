@@ -1,1 +1,46 @@
 #include "framework/orlFonts.h"
+
+#include <wx/settings.h>
+
+#include "framework/orlLocaleFacts.h"
+
+namespace {
+
+// The toolkit names the system language with its region when the locale gives one
+// ("Japanese (Japan)" for ja_JP): only the language itself counts.
+bool IsJapaneseSystem() {
+    wxString language = orlGetLocaleFacts().GetSystemLanguageName().BeforeFirst('(');
+    language.Trim();
+    return language.CmpNoCase("japanese") == 0;
+}
+
+// The default GUI font, or on a Japanese system the given Japanese face at the same size.
+// The encoding asks for Shift_JIS where the toolkit honours it; GTK draws everything in
+// Unicode and keeps only the face and the size.
+wxFont SharedFont(const wxString& japaneseFace) {
+    const wxFont base = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    if (IsJapaneseSystem()) {
+        const wxFont japanese(wxFontInfo(base.GetFractionalPointSize())
+                                  .Family(wxFONTFAMILY_SWISS)
+                                  .Style(wxFONTSTYLE_NORMAL)
+                                  .Weight(wxFONTWEIGHT_NORMAL)
+                                  .Underlined(false)
+                                  .FaceName(japaneseFace)
+                                  .Encoding(wxFONTENCODING_CP932));
+        if (japanese.IsOk()) {
+            return japanese;
+        }
+    }
+    return base;
+}
+
+}  // namespace
+
+wxFont orlGetTextFont() {
+    // The fixed-pitch Japanese Gothic face, whose name is written in full-width letters.
+    return SharedFont(wxString(L"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF"));
+}
+
+wxFont orlGetGuiFont() {
+    return SharedFont("MS UI Gothic");
+}
