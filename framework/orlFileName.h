@@ -9,7 +9,7 @@
 #include <memory>
 
 class orlFileName {
-public:
+  public:
     orlFileName() = default;
     orlFileName(const wxString& name);  // NOLINT: names convert implicitly, as texts do
     orlFileName(const orlFileName& other);
@@ -25,7 +25,8 @@ public:
 
     // The whole name: for a URL or UNC name the text itself, for a local name its full path.
     wxString GetFullPath() const;
-    // The directory part, without a trailing separator.
+    // The directory part, without a trailing separator. The root of a URL ("scheme://host")
+    // or of a UNC name ("//server") is its own directory part, with an empty last component.
     wxString GetPath() const;
     // The last component; the same without its extension; the text after its last dot.
     wxString GetFullName() const;
@@ -33,10 +34,13 @@ public:
     wxString GetExt() const;
 
     // Makes the name absolute against the base directory ("." and ".." resolved, a leading
-    // "~" taken as the home directory). False, with the name unchanged, when that fails.
+    // "~" taken as the home directory); a relative base is taken against the current
+    // directory, an empty one is it. URL and UNC names, and relative names on such a base,
+    // are joined and resolved textually. A drive root is left alone. False, with the name
+    // unchanged, when that fails.
     bool MakeAbsolute(const wxString& base);
 
-private:
+  private:
     void Set(const wxString& name);
 
     wxString m_name;
@@ -74,8 +78,9 @@ bool DirExists(const wxString& path);
 // cannot be read.
 std::size_t ListDirectory(const wxString& directory, wxArrayString& list, ListWhat what);
 
-// Creates the directory and every missing directory above it. True when it exists
-// afterwards.
+// Creates the local directory and every missing directory above it. True when it exists
+// as a directory afterwards. Only local directories are created: a missing URL, UNC name or
+// drive root gives false, as does a part of the path that is not a directory.
 bool MakeDirectories(const wxString& path);
 
 }  // namespace orl

@@ -1,1 +1,216 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <wx/ffile.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "framework/orlFileName.h"
+
+namespace {
+
+// Counts the toolkit's log messages while it is active; the program runs with logging off,
+// and a message from these functions would show up in a box.
+class CountingLog : public wxLog {
+  public:
+    CountingLog() { m_previous = wxLog::SetActiveTarget(this); }
+    ~CountingLog() override { wxLog::SetActiveTarget(m_previous); }
+    int Count() const { return m_count; }
+
+  protected:
+    void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override { ++m_count; }
+
+  private:
+    wxLog* m_previous = nullptr;
+    int m_count = 0;
+};
+
+// A fresh directory under the temporary directory, removed with its contents afterwards.
+class FileSystemTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (wxFileName::GetTempDir() + "/tessarin-fs-XXXXXX").utf8_string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_root = wxString::FromUTF8(pattern);
+    }
+
+    void TearDown() override {
+        if (!m_root.empty()) {
+            wxFileName::Rmdir(m_root, wxPATH_RMDIR_RECURSIVE);
+        }
+    }
+
+    wxString At(const wxString& relative) const { return m_root + "/" + relative; }
+
+    void MakeFile(const wxString& relative) const {
+        wxFFile file(At(relative), "w");
+        ASSERT_TRUE(file.IsOpened()) << relative.utf8_string();
+    }
+
+    void MakeDir(const wxString& relative) const {
+        ASSERT_EQ(mkdir(At(relative).fn_str(), 0777), 0) << relative.utf8_string();
+    }
+
+    void MakeLink(const wxString& target, const wxString& relative) const {
+        ASSERT_EQ(symlink(target.fn_str(), At(relative).fn_str()), 0) << relative.utf8_string();
+    }
+
+    static bool IsDir(const wxString& path) {
+        struct stat info;
+        return stat(path.fn_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    }
+
+    static bool IsFile(const wxString& path) {
+        struct stat info;
+        return stat(path.fn_str(), &info) == 0 && S_ISREG(info.st_mode);
+    }
+
+    wxString m_root;
+};
+
+std::vector<std::string> Sorted(const wxArrayString& list) {
+    std::vector<std::string> names;
+    for (const wxString& name : list) {
+        names.push_back(name.utf8_string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(FileSystemTest, ExistenceTellsFilesFromDirectories) {
+    MakeFile("file.txt");
+    MakeDir("sub");
+    MakeLink("sub", "linkdir");
+    struct Case {
+        const char* path;
+        bool file;
+        bool dir;
+    };
+    const Case cases[] = {
+        {"file.txt", true, false}, {"sub", false, true},     {"sub/", false, true},
+        {"sub//", false, true},    {"linkdir", false, true}, {"missing", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(orl::FileExists(At(c.path)), c.file);
+        EXPECT_EQ(orl::DirExists(At(c.path)), c.dir);
+    }
+    EXPECT_TRUE(orl::DirExists("/"));
+    EXPECT_FALSE(orl::DirExists(""));
+    EXPECT_FALSE(orl::FileExists(""));
+}
+
+TEST_F(FileSystemTest, ListDirectoryGivesVisiblePlainFilesOrSubdirectories) {
+    MakeFile("a.dic");
+    MakeFile("b.txt");
+    MakeFile(".hidden.dic");
+    MakeDir("sub1");
+    MakeDir("sub2");
+    MakeDir(".hiddendir");
+    MakeFile("sub1/inner.dic");
+    MakeLink("a.dic", "link.dic");
+    MakeLink("sub1", "linkdir");
+    MakeLink("no-such-target", "broken.dic");
+    ASSERT_EQ(mkfifo(At("pipe.dic").fn_str(), 0600), 0);
+
+    struct Case {
+        orl::ListWhat what;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {orl::ListWhat::Files, {"a.dic", "b.txt", "link.dic"}},
+        {orl::ListWhat::Directories, {"linkdir", "sub1", "sub2"}},
+    };
+    for (const Case& c : cases) {
+        for (const wxString& directory : {m_root, m_root + "/"}) {
+            SCOPED_TRACE(directory.utf8_string() +
+                         (c.what == orl::ListWhat::Files ? " files" : " directories"));
+            wxArrayString list;
+            list.push_back("stale");
+            EXPECT_EQ(orl::ListDirectory(directory, list, c.what), c.expected.size());
+            EXPECT_EQ(Sorted(list), c.expected);
+        }
+    }
+}
+
+TEST_F(FileSystemTest, ListDirectoryOfWhatCannotBeOpenedIsEmpty) {
+    MakeFile("file.txt");
+    MakeDir("empty");
+    const CountingLog log;
+    for (const wxString& directory : {At("missing"), At("file.txt"), At("empty"), wxString()}) {
+        for (orl::ListWhat what : {orl::ListWhat::Files, orl::ListWhat::Directories}) {
+            SCOPED_TRACE(directory.utf8_string());
+            wxArrayString list;
+            list.push_back("stale");
+            EXPECT_EQ(orl::ListDirectory(directory, list, what), 0u);
+            EXPECT_TRUE(list.empty());
+        }
+    }
+    EXPECT_EQ(log.Count(), 0);
+}
+
+TEST_F(FileSystemTest, MakeDirectoriesCreatesTheMissingChain) {
+    struct Case {
+        const char* path;
+        std::vector<const char*> created;  // directories that must exist afterwards
+    };
+    const Case cases[] = {
+        {"a/b/c", {"a", "a/b", "a/b/c"}},  // "a" exists beforehand
+        {"x/y", {"x", "x/y"}},
+        {"a", {"a"}},
+        {"t/u//", {"t", "t/u"}},
+        {"d/../e/f", {"d", "e", "e/f"}},
+    };
+    MakeDir("a");
+    const mode_t previousMask = umask(027);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_TRUE(orl::MakeDirectories(At(c.path)));
+        for (const char* directory : c.created) {
+            SCOPED_TRACE(directory);
+            EXPECT_TRUE(IsDir(At(directory)));
+        }
+    }
+    umask(previousMask);
+
+    // Created with every permission the mask leaves.
+    struct stat info;
+    ASSERT_EQ(stat(At("a/b/c").fn_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0750u);
+}
+
+TEST_F(FileSystemTest, MakeDirectoriesFailsWhereAFileIsInTheWay) {
+    MakeFile("file.txt");
+    MakeDir("dir");
+    MakeFile("dir/plain");
+    const CountingLog log;
+    struct Case {
+        const char* path;
+        const char* notCreated;
+    };
+    const Case cases[] = {
+        {"file.txt", nullptr},
+        {"file.txt/", nullptr},
+        {"file.txt/sub/x", "file.txt/sub"},
+        {"dir/plain/x", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_FALSE(orl::MakeDirectories(At(c.path)));
+        if (c.notCreated != nullptr) {
+            EXPECT_FALSE(wxFileName::Exists(At(c.notCreated)));
+        }
+    }
+    EXPECT_TRUE(IsFile(At("file.txt")));
+    EXPECT_TRUE(IsFile(At("dir/plain")));
+    EXPECT_FALSE(orl::MakeDirectories(""));
+    EXPECT_FALSE(orl::MakeDirectories("http://host/x"));
+    EXPECT_EQ(log.Count(), 0);
+}
+
+}  // namespace
