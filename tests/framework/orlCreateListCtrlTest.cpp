@@ -8,21 +8,10 @@
 
 #include "framework/orlFonts.h"
 #include "framework/orlLocaleFacts.h"
+#include "support/FixedLocaleFacts.h"
 #include "support/WindowFixture.h"
 
 namespace {
-
-// Locale facts naming a chosen system language.
-class LanguageFacts : public orlLocaleFacts {
-  public:
-    explicit LanguageFacts(wxString language) : m_language(std::move(language)) {}
-
-    wxString GetSystemLanguageName() const override { return m_language; }
-    wxString GetDecimalPoint() const override { return "."; }
-
-  private:
-    wxString m_language;
-};
 
 class CreateListCtrlTest : public WindowFixture {
   protected:
@@ -64,7 +53,7 @@ TEST_F(CreateListCtrlTest, MakesTheListWithTheGivenArgumentsAndTheListName) {
 TEST_F(CreateListCtrlTest, UsesTheSharedListFont) {
     for (const char* language : {"English", "Japanese"}) {
         SCOPED_TRACE(language);
-        orlSetLocaleFacts(std::make_unique<LanguageFacts>(language));
+        FixedLocaleFacts::Use(language, ".");
         wxListCtrl* list = orlCreateListCtrl(Frame(), wxID_ANY);
         EXPECT_EQ(list->GetFont(), orlGetGuiFont());
         EXPECT_EQ(list->GetFont().GetFaceName() == "MS UI Gothic",

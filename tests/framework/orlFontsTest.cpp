@@ -6,20 +6,9 @@
 #include <memory>
 
 #include "framework/orlLocaleFacts.h"
+#include "support/FixedLocaleFacts.h"
 
 namespace {
-
-// Locale facts naming a chosen system language.
-class LanguageFacts : public orlLocaleFacts {
-  public:
-    explicit LanguageFacts(wxString language) : m_language(std::move(language)) {}
-
-    wxString GetSystemLanguageName() const override { return m_language; }
-    wxString GetDecimalPoint() const override { return "."; }
-
-  private:
-    wxString m_language;
-};
 
 wxFont DefaultGuiFont() {
     return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
@@ -30,7 +19,7 @@ const wxString kGuiFace("MS UI Gothic");
 
 class FontsTest : public testing::TestWithParam<const char*> {
   protected:
-    void SetUp() override { orlSetLocaleFacts(std::make_unique<LanguageFacts>(GetParam())); }
+    void SetUp() override { FixedLocaleFacts::Use(GetParam(), "."); }
     void TearDown() override { orlSetLocaleFacts(nullptr); }
 };
 
@@ -85,9 +74,9 @@ class FontsFollowTheLanguageTest : public testing::Test {
 };
 
 TEST_F(FontsFollowTheLanguageTest, ALanguageChangeIsSeenByTheNextCall) {
-    orlSetLocaleFacts(std::make_unique<LanguageFacts>("Japanese (Japan)"));
+    FixedLocaleFacts::Use("Japanese (Japan)", ".");
     EXPECT_EQ(orlGetGuiFont().GetFaceName(), kGuiFace);
-    orlSetLocaleFacts(std::make_unique<LanguageFacts>("English"));
+    FixedLocaleFacts::Use("English", ".");
     EXPECT_EQ(orlGetGuiFont(), DefaultGuiFont());
 }
 

@@ -6,36 +6,15 @@
 #include <memory>
 
 #include "framework/orlLocaleFacts.h"
+#include "support/FixedLocaleFacts.h"
 
 namespace {
-
-// Locale facts with a chosen decimal point; counts how often the decimal point is asked.
-class DecimalPointFacts : public orlLocaleFacts {
-  public:
-    DecimalPointFacts(wxString point, std::shared_ptr<int> asked = nullptr)
-        : m_point(std::move(point)), m_asked(std::move(asked)) {}
-
-    wxString GetSystemLanguageName() const override { return "English"; }
-
-    wxString GetDecimalPoint() const override {
-        if (m_asked) {
-            ++*m_asked;
-        }
-        return m_point;
-    }
-
-  private:
-    wxString m_point;
-    std::shared_ptr<int> m_asked;
-};
 
 class FormatNumberTest : public testing::Test {
   protected:
     void TearDown() override { orlSetLocaleFacts(nullptr); }
 
-    static void UseDecimalPoint(const wxString& point) {
-        orlSetLocaleFacts(std::make_unique<DecimalPointFacts>(point));
-    }
+    static void UseDecimalPoint(const wxString& point) { FixedLocaleFacts::Use("English", point); }
 };
 
 struct NumberCase {
@@ -78,7 +57,7 @@ TEST_F(FormatNumberTest, GroupsDigitsInThreesWithASpaceWhereTheDecimalPointIsNot
 
 TEST_F(FormatNumberTest, AsksForTheDecimalPointOnceAndKeepsTheSeparator) {
     auto asked = std::make_shared<int>(0);
-    orlSetLocaleFacts(std::make_unique<DecimalPointFacts>(",", asked));
+    FixedLocaleFacts::Use("English", ",", asked);
 
     EXPECT_EQ(orlFormatNumber(1234), "1 234");
     EXPECT_EQ(orlFormatNumber(5678901), "5 678 901");
