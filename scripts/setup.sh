@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    libwxgtk3.2-dev
+    libwxgtk3.2-dev libgtk-3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    wamerican
 )
 
 missing=()

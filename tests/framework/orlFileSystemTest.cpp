@@ -11,53 +11,18 @@
 #include <vector>
 
 #include "framework/orlFileName.h"
+#include "support/CountingLog.h"
+#include "support/TempDirectory.h"
 
 namespace {
 
-// Counts the toolkit's log messages while it is active; the program runs with logging off,
-// and a message from these functions would show up in a box.
-class CountingLog : public wxLog {
-  public:
-    CountingLog() { m_previous = wxLog::SetActiveTarget(this); }
-    ~CountingLog() override { wxLog::SetActiveTarget(m_previous); }
-    int Count() const { return m_count; }
-
-  protected:
-    void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override { ++m_count; }
-
-  private:
-    wxLog* m_previous = nullptr;
-    int m_count = 0;
-};
-
-// A fresh directory under the temporary directory, removed with its contents afterwards.
 class FileSystemTest : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (wxFileName::GetTempDir() + "/tessarin-fs-XXXXXX").utf8_string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_root = wxString::FromUTF8(pattern);
-    }
-
-    void TearDown() override {
-        if (!m_root.empty()) {
-            wxFileName::Rmdir(m_root, wxPATH_RMDIR_RECURSIVE);
-        }
-    }
-
-    wxString At(const wxString& relative) const { return m_root + "/" + relative; }
-
-    void MakeFile(const wxString& relative) const {
-        wxFFile file(At(relative), "w");
-        ASSERT_TRUE(file.IsOpened()) << relative.utf8_string();
-    }
-
-    void MakeDir(const wxString& relative) const {
-        ASSERT_EQ(mkdir(At(relative).fn_str(), 0777), 0) << relative.utf8_string();
-    }
-
+    wxString At(const wxString& relative) const { return m_dir.At(relative); }
+    void MakeFile(const wxString& relative) const { m_dir.WriteFile(relative); }
+    void MakeDir(const wxString& relative) const { m_dir.MakeDir(relative); }
     void MakeLink(const wxString& target, const wxString& relative) const {
-        ASSERT_EQ(symlink(target.fn_str(), At(relative).fn_str()), 0) << relative.utf8_string();
+        m_dir.MakeLink(target, relative);
     }
 
     static bool IsDir(const wxString& path) {
@@ -70,7 +35,7 @@ class FileSystemTest : public testing::Test {
         return stat(path.fn_str(), &info) == 0 && S_ISREG(info.st_mode);
     }
 
-    wxString m_root;
+    TempDirectory m_dir;
 };
 
 std::vector<std::string> Sorted(const wxArrayString& list) {
@@ -127,7 +92,7 @@ TEST_F(FileSystemTest, ListDirectoryGivesVisiblePlainFilesOrSubdirectories) {
         {orl::ListWhat::Directories, {"linkdir", "sub1", "sub2"}},
     };
     for (const Case& c : cases) {
-        for (const wxString& directory : {m_root, m_root + "/"}) {
+        for (const wxString& directory : {m_dir.Root(), m_dir.Root() + "/"}) {
             SCOPED_TRACE(directory.utf8_string() +
                          (c.what == orl::ListWhat::Files ? " files" : " directories"));
             wxArrayString list;

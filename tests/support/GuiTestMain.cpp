@@ -1,8 +1,10 @@
 // Entry point of the windowed test binaries: starts the toolkit once, under a display.
+#include <gdk/gdk.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/image.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 #include "TestGuards.h"
 
@@ -16,6 +18,19 @@ class TestApp : public wxApp {
     }
 };
 
+// A virtual X server turns a connection away now and then when many test processes come and
+// go ("resource temporarily unavailable"). The display is opened here, trying again for a
+// while; the toolkit then finds it open.
+bool OpenDisplay(int& argc, char** argv) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (gdk_init_check(&argc, &argv)) {
+            return true;
+        }
+        g_usleep(50 * 1000);
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -25,9 +40,17 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
     }
 
+    if (!OpenDisplay(argc, argv)) {
+        const char* display = getenv("DISPLAY");
+        fprintf(stderr, "cannot open the display \"%s\"\n", display ? display : "(none)");
+        return 1;
+    }
     wxApp::SetInstance(new TestApp);
+    delete wxLog::SetActiveTarget(new wxLogStderr);  // so that a failed start says why
     if (!wxEntryStart(argc, argv)) {
-        fprintf(stderr, "the toolkit could not start: is there a display?\n");
+        const char* display = getenv("DISPLAY");
+        fprintf(stderr, "the toolkit could not start on the display \"%s\"\n",
+                display ? display : "(none)");
         return 1;
     }
     wxTheApp->SetExitOnFrameDelete(false);

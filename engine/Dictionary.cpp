@@ -1,0 +1,245 @@
+#include "engine/Dictionary.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <string>
+
+#include "engine/WordFileParser.h"
+#include "engine/WordFileReader.h"
+#include "framework/orlFileName.h"
+
+namespace {
+
+bool IsWordFileName(const wxString& name) {
+    return orlFileName(name).GetExt().IsSameAs(wxS("dic"), false);
+}
+
+bool CanOpenDirectory(const wxString& directory) {
+    DIR* dir = opendir(directory.fn_str());
+    if (!dir) {
+        return false;
+    }
+    closedir(dir);
+    return true;
+}
+
+}  // namespace
+
+// A directory as the file system knows it, whatever path led there.
+struct Dictionary::DirectoryId {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const DirectoryId&) const = default;
+};
+
+Dictionary::Dictionary() = default;
+Dictionary::~Dictionary() = default;
+
+Dictionary& Dictionary::Get() {
+    static Dictionary dictionary;
+    return dictionary;
+}
+
+bool Dictionary::Load(const wxString& directory) {
+    Clear();
+    m_directory = directory;
+    return LoadDirectory(directory);
+}
+
+void Dictionary::Clear() {
+    m_directory.clear();
+    m_files.clear();
+    m_sets.clear();
+    m_minLength = 0;
+    m_maxLength = 0;
+}
+
+bool Dictionary::LoadDirectory(const wxString& directory) {
+    std::vector<DirectoryId> visited;
+    return LoadTree(directory, visited);
+}
+
+bool Dictionary::LoadTree(const wxString& directory, std::vector<DirectoryId>& visited) {
+    struct stat info {};
+    if (!orl::DirExists(directory) || stat(directory.fn_str(), &info) != 0) {
+        return false;
+    }
+    const DirectoryId id{info.st_dev, info.st_ino};
+    if (std::find(visited.begin(), visited.end(), id) != visited.end()) {
+        return true;  // reached again through a link: its words are in already
+    }
+    visited.push_back(id);
+    if (!CanOpenDirectory(directory)) {
+        return false;
+    }
+
+    bool result = true;
+    const wxString prefix = orl::AppendSeparator(directory);
+    wxArrayString names;
+    orl::ListDirectory(directory, names, orl::ListWhat::Files);
+    for (const wxString& name : names) {
+        if (IsWordFileName(name) && !LoadFile(prefix + name)) {
+            result = false;
+        }
+    }
+    orl::ListDirectory(directory, names, orl::ListWhat::Directories);
+    for (const wxString& name : names) {
+        if (!LoadTree(prefix + name, visited)) {
+            result = false;
+        }
+    }
+    return result;
+}
+
+bool Dictionary::LoadFile(const wxString& path) {
+    m_files.Add(path);
+    std::vector<char> bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        return false;
+    }
+
+    // First the words of the file with their hashes, then the sets grown once to hold them,
+    // then the words added while the buckets of the words a little ahead are being fetched.
+    struct Found {
+        std::uint32_t offset;
+        std::uint32_t length;
+        std::uint64_t hash;
+    };
+    std::vector<Found> found;
+    std::vector<std::size_t> perLength(WordFileParser::kMaxWordLength + 1, 0);
+    WordFileParser parser(bytes.data(), bytes.size());
+    for (std::string_view word; parser.Next(word);) {
+        found.push_back({static_cast<std::uint32_t>(word.data() - bytes.data()),
+                         static_cast<std::uint32_t>(word.size()), WordSet::Hash(word)});
+        ++perLength[word.size()];
+    }
+    for (std::uint32_t length = 1; length < perLength.size(); ++length) {
+        if (perLength[length] != 0) {
+            SetFor(length).Reserve(perLength[length]);
+        }
+    }
+
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (i + kAhead < found.size()) {
+            const Found& ahead = found[i + kAhead];
+            m_sets[ahead.length]->Prefetch(ahead.hash);
+        }
+        const Found& f = found[i];
+        m_sets[f.length]->Insert(std::string_view(bytes.data() + f.offset, f.length), f.hash);
+    }
+    return true;
+}
+
+WordSet& Dictionary::SetFor(std::uint32_t length) {
+    if (m_sets.size() <= length) {
+        m_sets.resize(length + 1);
+    }
+    std::unique_ptr<WordSet>& set = m_sets[length];
+    if (!set) {
+        set = std::make_unique<WordSet>(length);
+        if (m_minLength == 0 || m_minLength > length) {
+            m_minLength = length;
+        }
+        if (m_maxLength < length) {
+            m_maxLength = length;
+        }
+    }
+    return *set;
+}
+
+const WordSet* Dictionary::SetOf(std::uint32_t length) const {
+    return length < m_sets.size() ? m_sets[length].get() : nullptr;
+}
+
+bool Dictionary::Contains(const wxString& word) const {
+    const WordSet* set = SetOf(static_cast<std::uint32_t>(word.length()));
+    if (!set || word.empty()) {
+        return false;
+    }
+    char lower[WordFileParser::kMaxWordLength];
+    std::size_t n = 0;
+    for (const wxUniChar c : word) {
+        const auto code = static_cast<std::uint32_t>(c.GetValue());
+        if (code >= 0x80) {
+            return false;  // the words are ASCII
+        }
+        lower[n++] = static_cast<char>(code >= 'A' && code <= 'Z' ? code + ('a' - 'A') : code);
+    }
+    return set->Contains(std::string_view(lower, n));
+}
+
+std::uint32_t Dictionary::CountWords(std::uint32_t a, std::uint32_t b) const {
+    const std::uint32_t from = std::max<std::uint32_t>(std::min(a, b), 1);
+    const std::uint32_t to = std::min(std::max(a, b), m_maxLength);
+    std::uint32_t count = 0;
+    for (std::uint32_t length = from; length <= to; ++length) {
+        if (const WordSet* set = SetOf(length)) {
+            count += set->GetCount();
+        }
+    }
+    return count;
+}
+
+wxString Dictionary::GetWord(std::uint32_t firstLength, std::uint32_t index) const {
+    for (std::uint32_t length = std::max<std::uint32_t>(firstLength, 1); length <= m_maxLength;
+         ++length) {
+        const WordSet* set = SetOf(length);
+        if (!set) {
+            continue;
+        }
+        if (index < set->GetCount()) {
+            const std::string_view word = set->At(index);
+            return wxString::FromAscii(word.data(), word.size());
+        }
+        index -= set->GetCount();
+    }
+    return wxString();
+}
+
+std::uint32_t Dictionary::GetCounts(std::vector<std::uint32_t>* counts) const {
+    if (counts) {
+        counts->assign(m_maxLength, 0);
+    }
+    std::uint32_t total = 0;
+    for (std::uint32_t length = 1; length <= m_maxLength; ++length) {
+        const WordSet* set = SetOf(length);
+        const std::uint32_t count = set ? set->GetCount() : 0;
+        total += count;
+        if (counts) {
+            (*counts)[length - 1] = count;
+        }
+    }
+    return total;
+}
+
+bool Dictionary::GetWords(std::uint32_t length, wxArrayString& words) const {
+    words.clear();
+    const WordSet* set = SetOf(length);
+    if (!set || set->GetCount() == 0) {
+        return false;
+    }
+    std::vector<std::string_view> sorted;
+    sorted.reserve(set->GetCount());
+    for (std::uint32_t i = 0; i < set->GetCount(); ++i) {
+        sorted.push_back(set->At(i));
+    }
+    std::sort(sorted.begin(), sorted.end());
+    words.reserve(sorted.size());
+    for (const std::string_view word : sorted) {
+        words.push_back(wxString::FromAscii(word.data(), word.size()));
+    }
+    return true;
+}
+
+std::size_t Dictionary::GetMemoryUse() const {
+    std::size_t bytes = m_sets.capacity() * sizeof(m_sets[0]);
+    for (const auto& set : m_sets) {
+        if (set) {
+            bytes += sizeof(WordSet) + set->GetMemoryUse();
+        }
+    }
+    return bytes;
+}

@@ -1,0 +1,74 @@
+// The store of dictionary words: every word file ("*.dic") under the dictionary directory,
+// by word length. The generator draws dictionary elements from it and the simple-password
+// check looks candidates up in it. The program has one, Dictionary::Get(); tests make their
+// own.
+#pragma once
+
+#include <wx/arrstr.h>
+#include <wx/string.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "engine/WordSet.h"
+
+class Dictionary {
+  public:
+    Dictionary();
+    ~Dictionary();
+    Dictionary(const Dictionary&) = delete;
+    Dictionary& operator=(const Dictionary&) = delete;
+
+    // The dictionary of the process.
+    static Dictionary& Get();
+
+    // Empties the dictionary and fills it from the word files under the directory. False when
+    // the directory is missing or some file or subdirectory could not be read; whatever could
+    // be read is loaded all the same.
+    bool Load(const wxString& directory);
+    void Clear();
+
+    // Adds the word files of the directory and of all its subdirectories at any depth (each
+    // real directory once, so a link back to a parent ends there).
+    bool LoadDirectory(const wxString& directory);
+    // Adds the words of one word file; its path joins the file list even when it fails.
+    bool LoadFile(const wxString& path);
+
+    // True when the word, in small letters, is in the dictionary.
+    bool Contains(const wxString& word) const;
+    // The number of words whose length lies between a and b (in either order), inclusive.
+    std::uint32_t CountWords(std::uint32_t a, std::uint32_t b) const;
+    // The index-th word (from 0) counting from the words of firstLength upward through the
+    // longer lengths; empty when the index lies beyond the last word. The order within one
+    // length never changes while the dictionary is loaded.
+    wxString GetWord(std::uint32_t firstLength, std::uint32_t index) const;
+    // The total number of words; with a list, also one count per length from 1 to the
+    // longest length (entry i - 1 for length i).
+    std::uint32_t GetCounts(std::vector<std::uint32_t>* counts = nullptr) const;
+    // All words of the length in ascending order of character codes; false (and an empty
+    // list) when there is none.
+    bool GetWords(std::uint32_t length, wxArrayString& words) const;
+
+    const wxString& GetDirectory() const { return m_directory; }
+    const wxArrayString& GetFiles() const { return m_files; }
+    std::uint32_t GetMinLength() const { return m_minLength; }
+    std::uint32_t GetMaxLength() const { return m_maxLength; }
+    bool IsEmpty() const { return m_maxLength == 0; }
+
+    // Bytes held by the words and their tables.
+    std::size_t GetMemoryUse() const;
+
+  private:
+    struct DirectoryId;
+    bool LoadTree(const wxString& directory, std::vector<DirectoryId>& visited);
+    // The set of the length, made when the first word of that length comes.
+    WordSet& SetFor(std::uint32_t length);
+    const WordSet* SetOf(std::uint32_t length) const;
+
+    wxString m_directory;
+    wxArrayString m_files;
+    std::vector<std::unique_ptr<WordSet>> m_sets;  // by length; null where no word has it
+    std::uint32_t m_minLength = 0;
+    std::uint32_t m_maxLength = 0;
+};

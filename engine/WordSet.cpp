@@ -1,0 +1,122 @@
+#include "engine/WordSet.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kCacheLine = 64;
+// The table grows when this share of its slots is taken.
+constexpr double kMaxLoad = 0.85;
+
+std::uint64_t Load64(const char* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+}  // namespace
+
+WordSet::WordSet(std::uint32_t length)
+    : m_length(length),
+      m_slotsPerBucket(std::max<std::size_t>(1, kCacheLine / std::max<std::uint32_t>(length, 1))),
+      m_bucketBytes((m_slotsPerBucket * length + kCacheLine - 1) / kCacheLine * kCacheLine) {}
+
+std::uint64_t WordSet::Hash(std::string_view word) {
+    std::uint64_t h = 0x9E3779B97F4A7C15ull;
+    const char* p = word.data();
+    std::size_t n = word.size();
+    for (; n >= 8; n -= 8, p += 8) {
+        h = (h ^ Load64(p)) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 32;
+    }
+    std::uint64_t tail = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        tail |= std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+    }
+    h = (h ^ tail) * 0xC4CEB9FE1A85EC53ull;
+    h ^= h >> 29;
+    h *= 0xD6E8FEB86659FD93ull;
+    h ^= h >> 32;
+    return h;
+}
+
+void WordSet::Prefetch(std::uint64_t hash) const {
+    if (m_bucketCount != 0) {
+        __builtin_prefetch(m_table.Data() + HomeBucket(hash) * m_bucketBytes);
+    }
+}
+
+char* WordSet::FindSlot(std::string_view word, std::uint64_t hash) const {
+    // Slots are compared eight bytes at a time: the first eight in one masked load (the
+    // table has room beyond its last slot for that load), the rest only when those match.
+    std::uint64_t head = 0;
+    const std::size_t headLength = std::min<std::size_t>(m_length, 8);
+    for (std::size_t i = 0; i < headLength; ++i) {
+        head |= std::uint64_t{static_cast<unsigned char>(word[i])} << (8 * i);
+    }
+    const std::uint64_t headMask = headLength == 8 ? ~0ull : (1ull << (8 * headLength)) - 1;
+
+    char* const table = const_cast<char*>(m_table.Data());
+    std::size_t bucket = HomeBucket(hash);
+    for (;;) {
+        char* slot = table + bucket * m_bucketBytes;
+        for (std::size_t s = 0; s < m_slotsPerBucket; ++s, slot += m_length) {
+            const std::uint64_t stored = Load64(slot) & headMask;
+            if ((stored & 0xFF) == 0) {
+                return slot;  // empty
+            }
+            if (stored == head &&
+                (m_length <= 8 || std::memcmp(slot + 8, word.data() + 8, m_length - 8) == 0)) {
+                return slot;
+            }
+        }
+        bucket = bucket + 1 == m_bucketCount ? 0 : bucket + 1;
+    }
+}
+
+bool WordSet::Contains(std::string_view word) const {
+    if (m_count == 0 || word.size() != m_length) {
+        return false;
+    }
+    return FindSlot(word, Hash(word))[0] != '\0';
+}
+
+bool WordSet::Insert(std::string_view word, std::uint64_t hash) {
+    if (word.size() != m_length || m_length == 0 || word[0] == '\0') {
+        return false;
+    }
+    if (m_count >= m_capacity) {
+        Reserve(std::max<std::size_t>(m_count, 64));
+    }
+    char* slot = FindSlot(word, hash);
+    if (slot[0] != '\0') {
+        return false;
+    }
+    std::memcpy(slot, word.data(), m_length);
+    m_chars.insert(m_chars.end(), word.begin(), word.end());
+    ++m_count;
+    return true;
+}
+
+void WordSet::Reserve(std::size_t more) {
+    const std::size_t wanted = std::size_t{m_count} + more;
+    m_chars.reserve(wanted * m_length);
+    if (wanted <= m_capacity) {
+        return;
+    }
+    Rebuild(static_cast<std::size_t>(static_cast<double>(wanted) / kMaxLoad /
+                                     static_cast<double>(m_slotsPerBucket)) +
+            2);
+}
+
+void WordSet::Rebuild(std::size_t bucketCount) {
+    m_bucketCount = bucketCount;
+    m_capacity =
+        static_cast<std::size_t>(static_cast<double>(bucketCount * m_slotsPerBucket) * kMaxLoad);
+    m_table = ZeroedBuffer(bucketCount * m_bucketBytes + kCacheLine);
+    for (std::uint32_t index = 0; index < m_count; ++index) {
+        const std::string_view word = At(index);
+        std::memcpy(FindSlot(word, Hash(word)), word.data(), m_length);
+    }
+}

@@ -1,0 +1,61 @@
+// The words of one length, each held once, in the order they were first added. The words
+// lie side by side in one block of ASCII bytes (for drawing by index), and a second copy of
+// each sits in a hash table of 64-byte buckets, so that a lookup nearly always reads a
+// single cache line and compares there.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "engine/ZeroedBuffer.h"
+
+class WordSet {
+  public:
+    explicit WordSet(std::uint32_t length);
+
+    std::uint32_t GetLength() const { return m_length; }
+    std::uint32_t GetCount() const { return m_count; }
+
+    // Makes room for this many more words without growing while they are added.
+    void Reserve(std::size_t more);
+
+    // The hash of a word, to be handed to the operations below.
+    static std::uint64_t Hash(std::string_view word);
+
+    // Asks the processor to fetch the bucket of a word that will soon be added or looked up.
+    void Prefetch(std::uint64_t hash) const;
+
+    // Adds the word (of exactly GetLength() bytes, none of them NUL) unless it is already
+    // there; true when added.
+    bool Insert(std::string_view word) { return Insert(word, Hash(word)); }
+    bool Insert(std::string_view word, std::uint64_t hash);
+    bool Contains(std::string_view word) const;
+
+    // The word added index-th (0-based), for index below GetCount().
+    std::string_view At(std::uint32_t index) const {
+        return {m_chars.data() + std::size_t{index} * m_length, m_length};
+    }
+
+    // Bytes held, for the memory figures of the benchmarks.
+    std::size_t GetMemoryUse() const { return m_chars.capacity() + m_table.Size(); }
+
+  private:
+    std::size_t HomeBucket(std::uint64_t hash) const {
+        return static_cast<std::size_t>(((hash >> 32) * m_bucketCount) >> 32);
+    }
+    // The slot holding the word, or the first empty slot where it would go. A slot whose
+    // first byte is NUL is empty; slots fill in order, so an empty one ends the search.
+    char* FindSlot(std::string_view word, std::uint64_t hash) const;
+    void Rebuild(std::size_t bucketCount);
+
+    std::uint32_t m_length;
+    std::uint32_t m_count = 0;
+    std::size_t m_slotsPerBucket;
+    std::size_t m_bucketBytes;
+    std::size_t m_bucketCount = 0;
+    std::size_t m_capacity = 0;  // words the table takes before it grows
+    std::vector<char> m_chars;   // the words in the order added
+    ZeroedBuffer m_table;
+};

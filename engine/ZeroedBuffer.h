@@ -1,0 +1,28 @@
+// A block of zeroed bytes aligned to the cache line. Large blocks come straight from the
+// operating system and lie on huge pages where the system allows, so that lookups scattered
+// over them do not miss the address-translation cache on every access.
+#pragma once
+
+#include <cstddef>
+
+class ZeroedBuffer {
+  public:
+    ZeroedBuffer() = default;
+    explicit ZeroedBuffer(std::size_t size);
+    ~ZeroedBuffer();
+    ZeroedBuffer(ZeroedBuffer&& other) noexcept;
+    ZeroedBuffer& operator=(ZeroedBuffer&& other) noexcept;
+    ZeroedBuffer(const ZeroedBuffer&) = delete;
+    ZeroedBuffer& operator=(const ZeroedBuffer&) = delete;
+
+    char* Data() { return m_data; }
+    const char* Data() const { return m_data; }
+    std::size_t Size() const { return m_size; }
+
+  private:
+    void Release();
+
+    char* m_data = nullptr;
+    std::size_t m_size = 0;
+    std::size_t m_mapped = 0;  // bytes mapped, 0 when the block came from the heap
+};
