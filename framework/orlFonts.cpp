@@ -6,20 +6,12 @@
 
 namespace {
 
-// The toolkit names the system language with its region when the locale gives one
-// ("Japanese (Japan)" for ja_JP): only the language itself counts.
-bool IsJapaneseSystem() {
-    wxString language = orlGetLocaleFacts().GetSystemLanguageName().BeforeFirst('(');
-    language.Trim();
-    return language.CmpNoCase("japanese") == 0;
-}
-
 // The default GUI font, or on a Japanese system the given Japanese face at the same size.
 // The encoding asks for Shift_JIS where the toolkit honours it; GTK draws everything in
 // Unicode and keeps only the face and the size.
 wxFont SharedFont(const wxString& japaneseFace) {
     const wxFont base = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
-    if (IsJapaneseSystem()) {
+    if (orlIsJapaneseLanguage(orlGetLocaleFacts().GetSystemLanguageName())) {
         const wxFont japanese(wxFontInfo(base.GetFractionalPointSize())
                                   .Family(wxFONTFAMILY_SWISS)
                                   .Style(wxFONTSTYLE_NORMAL)

@@ -42,3 +42,9 @@ void orlSetLocaleFacts(std::unique_ptr<orlLocaleFacts> facts) {
 unsigned orlGetLocaleFactsGeneration() {
     return TheFacts().generation;
 }
+
+bool orlIsJapaneseLanguage(const wxString& description) {
+    wxString language = description.BeforeFirst('(');
+    language.Trim();
+    return language.CmpNoCase("japanese") == 0;
+}

@@ -20,6 +20,10 @@ class orlLocaleFacts {
 
 const orlLocaleFacts& orlGetLocaleFacts();
 
+// True when an English language description names Japanese, in any letter case and with or
+// without the region the toolkit adds ("Japanese (Japan)").
+bool orlIsJapaneseLanguage(const wxString& description);
+
 // Replaces the locale facts (null brings back the system's). Whatever was derived from the
 // old facts and cached is worked out again.
 void orlSetLocaleFacts(std::unique_ptr<orlLocaleFacts> facts);
