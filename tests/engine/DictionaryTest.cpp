@@ -15,17 +15,12 @@
 
 #include "engine/PasswordGenerator.h"
 #include "support/ChiSquare.h"
+#include "support/Strings.h"
 #include "support/TempDirectory.h"
 
-namespace {
+using testsupport::Strings;
 
-std::vector<std::string> Strings(const wxArrayString& list) {
-    std::vector<std::string> out;
-    for (const wxString& s : list) {
-        out.push_back(s.utf8_string());
-    }
-    return out;
-}
+namespace {
 
 std::vector<std::string> SortedFiles(const Dictionary& dictionary, const TempDirectory& dir) {
     std::vector<std::string> files;

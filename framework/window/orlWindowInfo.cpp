@@ -1,0 +1,3 @@
+#include "framework/window/orlWindowInfo.h"
+
+const wxPoint orlWindowInfo::DefaultPosMargin(30, 60);

@@ -1,0 +1,183 @@
+#include "settings/orlSystemConfig.h"
+
+#include <wx/debug.h>
+#include <wx/fileconf.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "framework/codes/orlCodeFunctions.h"
+#include "framework/orlFileName.h"
+#include "framework/orlIdentity.h"
+
+namespace {
+
+const char kSystemFileName[] = "orsystem.ini";
+const char kRedirectEntry[] = "ConfigFileName";
+
+wxString Trimmed(const wxString& text) {
+    wxString trimmed(text);
+    trimmed.Trim(true).Trim(false);
+    return trimmed;
+}
+
+bool IsBlank(const wxString& text) {
+    return Trimmed(text).empty();
+}
+
+// The full path of the name made absolute against the base; the name itself when that fails.
+wxString Absolute(const wxString& name, const wxString& base) {
+    orlFileName file(name);
+    return file.MakeAbsolute(base) ? file.GetFullPath() : name;
+}
+
+// The user's own settings file for the package in the XDG layout: "<package>.conf" in
+// $XDG_CONFIG_HOME, or in ~/.config when that is unset or not an absolute path.
+wxString GetDefaultFileName(const wxString& package) {
+    wxString directory;
+    if (!wxGetEnv("XDG_CONFIG_HOME", &directory) || !wxIsAbsolutePath(directory)) {
+        directory = orl::AppendSeparator(wxFileName::GetHomeDir()) + ".config";
+    }
+    return orl::AppendSeparator(directory) + package + ".conf";
+}
+
+// Keeps the toolkit quiet while it parses a file the user may have damaged: its messages and
+// its checks (an entry without a name trips one) would otherwise show up in boxes.
+class QuietParsing {
+  public:
+    QuietParsing() : m_assertHandler(wxSetAssertHandler(nullptr)) {}
+    ~QuietParsing() { wxSetAssertHandler(m_assertHandler); }
+    QuietParsing(const QuietParsing&) = delete;
+    QuietParsing& operator=(const QuietParsing&) = delete;
+
+  private:
+    wxLogNull m_noLog;
+    wxAssertHandler_t m_assertHandler;
+};
+
+// A file store for the package (no vendor) over the local and global files. Values are taken
+// as they are: a "$" in a stored text is not an environment variable. A file written anew is
+// private to its owner.
+std::unique_ptr<wxConfigBase> OpenFileStore(const wxString& package, const wxString& local,
+                                            const wxString& global, long style) {
+    QuietParsing quiet;
+    auto store = std::make_unique<wxFileConfig>(package, wxEmptyString, local, global, style);
+    store->SetUmask(0077);
+    store->SetExpandEnvVars(false);
+    return store;
+}
+
+}  // namespace
+
+wxString orlGetExecutablePath(const wxString& argv0) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    // The kernel's own record of the program file, every link already resolved.
+    const fs::path link = fs::read_symlink("/proc/self/exe", error);
+    if (error || link.empty() || !link.is_absolute()) {
+        return argv0;
+    }
+    wxString path(link.c_str(), *wxConvFileName);
+    // A program file replaced or removed while running is reported with this suffix.
+    const wxString deleted = " (deleted)";
+    if (path.EndsWith(deleted) && !wxFileName::Exists(path)) {
+        path.RemoveLast(deleted.length());
+    }
+    return path.empty() ? argv0 : path;
+}
+
+orlSystemConfig& orlSystemConfig::Get() {
+    static orlSystemConfig instance;
+    return instance;
+}
+
+void orlSystemConfig::Init(const wxString& package, const wxString& programPath) {
+    m_package = package;
+    m_programPath = programPath;
+    m_redirect.clear();
+
+    const wxString systemFile = GetSystemFilePath();
+    if (!orl::FileExists(systemFile)) {
+        return;
+    }
+    QuietParsing quiet;
+    wxFileConfig store(package, wxEmptyString, systemFile, systemFile, wxCONFIG_USE_LOCAL_FILE);
+    store.SetExpandEnvVars(false);
+    ReadRedirect(store);
+}
+
+void orlSystemConfig::ReadRedirect(const wxConfigBase& systemFile) {
+    wxString value;
+    if (!systemFile.Read(kRedirectEntry, &value)) {
+        return;
+    }
+    // The system file never names itself as the settings file: its bare name, in any letter
+    // case and with or without surrounding spaces, is ignored.
+    const wxString name = Trimmed(value);
+    if (name.empty() || CompareFileNames(name, kSystemFileName) == 0) {
+        return;
+    }
+    m_redirect = name;
+}
+
+wxString orlSystemConfig::GetProgramDirectory() const {
+    const wxString directory = orlFileName(m_programPath).GetPath();
+    return IsBlank(directory) ? wxGetCwd() : directory;
+}
+
+wxString orlSystemConfig::GetSystemFileName() {
+    return kSystemFileName;
+}
+
+wxString orlSystemConfig::GetSystemFilePath() const {
+    return orl::AppendSeparator(GetProgramDirectory()) + kSystemFileName;
+}
+
+wxString orlSystemConfig::GetConfigFileName(const wxString& initialFile) const {
+    if (!IsBlank(initialFile)) {
+        return initialFile;
+    }
+    if (IsBlank(m_redirect)) {
+        return wxString();
+    }
+    const orlIdentity& identity = orlGetIdentity();
+    wxString name = m_redirect;
+    name.Replace("@PACKAGE@", m_package);
+    name.Replace("@HOSTNAME@", identity.GetHostName());
+    name.Replace("@USERNAME@", identity.GetUserName());
+
+    const wxString directory = GetProgramDirectory();
+    const wxString path = Absolute(name, directory);
+    // A redirect that comes back to the system file by another spelling ("./orsystem.ini")
+    // is ignored too.
+    if (path == Absolute(GetSystemFilePath(), directory)) {
+        return wxString();
+    }
+    return path;
+}
+
+bool orlSystemConfig::IsFileStore(const wxString& initialFile) const {
+    return !GetConfigFileName(initialFile).empty();
+}
+
+std::unique_ptr<wxConfigBase> orlSystemConfig::Create(const wxString& initialFile) const {
+    const wxString name = GetConfigFileName(initialFile);
+    if (IsBlank(name)) {
+        const wxString file = GetDefaultFileName(m_package);
+        // The toolkit does not make the directory when it saves.
+        orl::MakeDirectories(orlFileName(file).GetPath());
+        // No global file of its own: the toolkit's machine-wide one for the package.
+        return OpenFileStore(m_package, file, wxEmptyString,
+                             wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_GLOBAL_FILE);
+    }
+    // A relative initial file is taken against the working directory, both for its
+    // directories and for the file itself.
+    const wxString file = Absolute(name, wxEmptyString);
+    orl::MakeDirectories(orlFileName(file).GetPath());  // a failure shows when flushing
+    return OpenFileStore(m_package, file, file,
+                         wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_RELATIVE_PATH);
+}

@@ -1,0 +1,59 @@
+// Where the settings live, and a fresh store there whenever they are loaded or saved. In
+// order of precedence: a settings file named on the command line (the initial file); the file
+// named by the "ConfigFileName" entry of the system file "orsystem.ini" beside the program,
+// where "@PACKAGE@", "@HOSTNAME@" and "@USERNAME@" stand for the package, the computer's short
+// name and the user's name; or the user's own settings file for the package under the XDG
+// configuration directory ($XDG_CONFIG_HOME, else ~/.config).
+#pragma once
+
+#include <wx/confbase.h>
+#include <wx/string.h>
+
+#include <memory>
+
+// The path of the running program as the system reports it (absolute, links resolved);
+// argv0 itself when the system cannot tell.
+wxString orlGetExecutablePath(const wxString& argv0);
+
+class orlSystemConfig {
+  public:
+    orlSystemConfig() = default;
+    virtual ~orlSystemConfig() = default;
+    orlSystemConfig(const orlSystemConfig&) = delete;
+    orlSystemConfig& operator=(const orlSystemConfig&) = delete;
+
+    // The locator of the process; start-up initialises it.
+    static orlSystemConfig& Get();
+
+    // Takes the package name and the program's path, then reads the redirect from the system
+    // file beside the program, if there is one. A missing, unreadable or damaged system file
+    // means no redirect; nothing is reported.
+    void Init(const wxString& package, const wxString& programPath);
+
+    const wxString& GetPackage() const { return m_package; }
+    const wxString& GetProgramPath() const { return m_programPath; }
+
+    // The directory part of the program path; the working directory when that is blank.
+    wxString GetProgramDirectory() const;
+    static wxString GetSystemFileName();
+
+    // The settings file Create will use: the initial file as given when it is not blank, else
+    // the redirect with its templates expanded, made absolute against the program directory.
+    // Empty when the user's default store will be used.
+    wxString GetConfigFileName(const wxString& initialFile) const;
+    // True when the settings live in a named file (GetConfigFileName is not empty).
+    bool IsFileStore(const wxString& initialFile) const;
+
+    // A new store for one load or one save; the caller flushes it when saving. For a named
+    // file, its missing directories are created first; a missing file starts empty and is
+    // created, readable and writable by its owner only, when the store is flushed.
+    std::unique_ptr<wxConfigBase> Create(const wxString& initialFile) const;
+
+  private:
+    void ReadRedirect(const wxConfigBase& systemFile);
+    wxString GetSystemFilePath() const;
+
+    wxString m_package;
+    wxString m_programPath;
+    wxString m_redirect;
+};
