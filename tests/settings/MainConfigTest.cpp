@@ -361,6 +361,15 @@ TEST_F(MainConfigTest, EqualityLooksAtEverySettingAndComparesFileNamesIgnoringCa
     }
 }
 
+TEST_F(MainConfigTest, TheDictionaryLiesInTheProgramDirectory) {
+    orlSystemConfig::Get().Init("tessarin", "/opt/tools/tessarin");
+    EXPECT_EQ(Defaults().GetDictionaryDirectory(), "/opt/tools/dict");
+    MainConfig c = Defaults();
+    c.DictionaryDirectoryName = "../share/words";
+    EXPECT_EQ(c.GetDictionaryDirectory(), "/opt/share/words");
+    orlSystemConfig::Get().Init("tessarin", "");
+}
+
 // A settings file edited by hand into a mess loads through the program's own store what can
 // be used, without a word and without tripping the toolkit's own checks.
 TEST_F(MainConfigTest, ADamagedSettingsFileLoadsWhatIsUsable) {
