@@ -4,6 +4,24 @@
 #include <bit>
 #include <vector>
 
+#include "engine/Dictionary.h"
+
+namespace {
+
+const GenerationSettings& DefaultSettings() {
+    static const GenerationSettings settings;
+    return settings;
+}
+
+}  // namespace
+
+PasswordGenerator::PasswordGenerator()
+    : m_settings(&DefaultSettings()), m_dictionary(&Dictionary::Get()) {}
+
+PasswordGenerator::PasswordGenerator(const GenerationSettings& settings,
+                                     const Dictionary& dictionary)
+    : m_settings(&settings), m_dictionary(&dictionary) {}
+
 void PasswordGenerator::Seed() {
     RandomState::Seed();
 }

@@ -1,7 +1,9 @@
-// Makes passwords. It keeps no data of its own: every instance draws from the process-wide
-// random state, so one can be made on the stack wherever it is needed.
+// Makes passwords. It keeps no state of its own: every instance draws from the process-wide
+// random state and works from the settings and the dictionary it is given, so one can be
+// made on the stack wherever it is needed.
 #pragma once
 
+#include <wx/arrstr.h>
 #include <wx/string.h>
 
 #include <cstddef>
@@ -9,11 +11,32 @@
 #include <utility>
 
 #include "engine/CharacterPools.h"
+#include "engine/GenerationSettings.h"
 #include "engine/RandomSource.h"
 #include "engine/UseChar.h"
 
+class Dictionary;
+
 class PasswordGenerator {
   public:
+    // The result codes of the simple-password check.
+    enum CheckResult {
+        kOffTheSubject = 1,  // shorter than 3 characters: not judged
+        kPassed = 0,
+        kTooShort = -1,
+        kSequential = -2,
+        kRepeated = -3,
+        kUserName = -4,
+        kHostName = -5,
+        kKeyboardRun = -6,
+        kDictionaryWord = -7,
+    };
+
+    // Default settings and the process's dictionary.
+    PasswordGenerator();
+    // Both must outlive the generator.
+    PasswordGenerator(const GenerationSettings& settings, const Dictionary& dictionary);
+
     // Prepares the random source once per process; calling it again does nothing.
     void Seed();
 
@@ -29,6 +52,41 @@ class PasswordGenerator {
     // Fixed texts and dictionary words are not its business. Empty when a character would
     // have to come from an empty pool.
     wxString MakeRandomElement(const UseChar& record, const CharacterPools& pools);
+
+    // --- Simple-password checks -------------------------------------------------------------
+
+    // True when the password is simple: too short, a sequential run, one character used too
+    // often, the user's or the host's name, a run of neighbouring keys or a dictionary word,
+    // also read backwards or trimmed by a character, and at level 2 also without punctuation
+    // or with common letter substitutions undone. A level of 0 means the settings' level.
+    bool IsSimplePassword(const wxString& password, int* code = nullptr, int level = 0) const;
+    // The translated text of a result code.
+    static wxString GetResultText(int code);
+    // False, after reporting why, when the combination settings cannot work.
+    bool CheckSetting(GenerationReporter& reporter) const;
+
+    // --- Assembly -------------------------------------------------------------------------------
+
+    // One element of a record: its fixed text, a dictionary word of its length range, or
+    // random characters remade while they look simple (at most 100 attempts). Empty when it
+    // cannot be made.
+    wxString MakeElement(const UseChar& record);
+    // One whole password from the settings; empty when it cannot be made.
+    wxString MakePassword();
+
+    // --- Batches --------------------------------------------------------------------------------
+
+    // Fills the batch with count passwords, all different unless the settings permit
+    // duplicates. False when it gave up; the batch then holds what was made before.
+    bool MakePasswords(wxArrayString& batch, std::uint32_t count);
+    static bool ContainsPassword(const wxArrayString& batch, const wxString& text);
+
+    const GenerationSettings& GetSettings() const { return *m_settings; }
+    const Dictionary& GetDictionary() const { return *m_dictionary; }
+
+  private:
+    const GenerationSettings* m_settings;
+    const Dictionary* m_dictionary;
 };
 
 template <typename List>

@@ -4,6 +4,8 @@
 
 namespace {
 
+unsigned generation = 0;
+
 std::unique_ptr<orlIdentity>& TheIdentity() {
     static std::unique_ptr<orlIdentity> identity = std::make_unique<orlIdentity>();
     return identity;
@@ -30,4 +32,7 @@ const orlIdentity& orlGetIdentity() {
 
 void orlSetIdentity(std::unique_ptr<orlIdentity> identity) {
     TheIdentity() = identity ? std::move(identity) : std::make_unique<orlIdentity>();
+    ++generation;
 }
+
+unsigned orlGetIdentityGeneration() { return generation; }

@@ -20,3 +20,6 @@ const orlIdentity& orlGetIdentity();
 
 // Replaces the identity (null brings back the platform's).
 void orlSetIdentity(std::unique_ptr<orlIdentity> identity);
+
+// Changes whenever the identity is replaced, so that caches of it can tell they are stale.
+unsigned orlGetIdentityGeneration();
