@@ -1,1 +1,93 @@
+// Whole passwords: elements from records, passwords from the settings, and batches.
+#include <string_view>
+#include <unordered_set>
+
+#include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
+
+namespace {
+
+// Random elements judged simple are made again, this many times at most.
+constexpr int kMaxAttempts = 100;
+// A duplicate in a batch is made again, this many times at most per position.
+constexpr int kMaxDuplicateRetries = 100000;
+
+struct WxStringHash {
+    std::size_t operator()(const wxString& s) const {
+        return std::hash<std::wstring_view>()(std::wstring_view(s.wc_str(), s.length()));
+    }
+};
+
+}  // namespace
+
+wxString PasswordGenerator::MakeElement(const UseChar& record) {
+    if (record.Fixed) {
+        return record.FixedString;
+    }
+    if (record.Dictionary) {
+        // The range is read in either order, and lengths below 1 hold no words.
+        const auto a = static_cast<std::uint32_t>(std::max(record.DictionaryMin, 1));
+        const auto b = static_cast<std::uint32_t>(std::max(record.DictionaryMax, 1));
+        const std::uint32_t count = m_dictionary->CountWords(a, b);
+        if (count == 0) {
+            return wxString();
+        }
+        return m_dictionary->GetWord(std::min(a, b), GetRandom(count - 1));
+    }
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
+        const wxString result = MakeRandomElement(record, m_settings->Pools);
+        if (result.empty() || !m_settings->DeterSimplePassword ||
+            !IsSimplePassword(result, nullptr, m_settings->StrengthCheckLevel)) {
+            return result;
+        }
+    }
+    return wxString();
+}
+
+wxString PasswordGenerator::MakePassword() {
+    if (m_settings->Standard) {
+        return MakeElement(m_settings->StandardUseChar);
+    }
+    wxString password;
+    const UseCharArray& list = m_settings->CombinationUseChar;
+    for (std::size_t i = 0; i < list.GetCount(); ++i) {
+        const wxString element = MakeElement(list[i]);
+        if (element.empty()) {
+            return wxString();
+        }
+        password += element;
+    }
+    return password;
+}
+
+bool PasswordGenerator::MakePasswords(wxArrayString& batch, std::uint32_t count) {
+    batch.clear();
+    batch.reserve(count);
+    // The passwords so far, to tell a duplicate at once rather than by scanning the batch.
+    std::unordered_set<wxString, WxStringHash> made;
+    for (std::uint32_t position = 0; position < count; ++position) {
+        for (int retries = 0;; ++retries) {
+            const wxString password = MakePassword();
+            if (password.empty()) {
+                return false;
+            }
+            if (m_settings->PermitDuplication || made.insert(password).second) {
+                batch.Add(password);
+                break;
+            }
+            if (retries == kMaxDuplicateRetries) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool PasswordGenerator::ContainsPassword(const wxArrayString& batch, const wxString& text) {
+    for (const wxString& password : batch) {
+        if (password == text) {
+            return true;
+        }
+    }
+    return false;
+}

@@ -277,6 +277,18 @@ CharacterPools MainConfig::GetPools() const {
     return pools;
 }
 
+GenerationSettings MainConfig::GetGenerationSettings() const {
+    GenerationSettings settings;
+    settings.Standard = Standard;
+    settings.StandardUseChar = StandardUseChar;
+    settings.CombinationUseChar = CombinationUseChar;
+    settings.Pools = GetPools();
+    settings.DeterSimplePassword = DeterSimplePassword;
+    settings.StrengthCheckLevel = StrengthCheckLevel;
+    settings.PermitDuplication = PermitDuplication;
+    return settings;
+}
+
 void MainConfig::AddSymbolHistory(const wxString& text) {
     if (!text.empty()) {
         ::AddSymbolHistory(SymbolStrings, text, true);

@@ -11,6 +11,7 @@
 #include <wx/string.h>
 
 #include "engine/CharacterPools.h"
+#include "engine/GenerationSettings.h"
 #include "engine/UseChar.h"
 #include "engine/UseCharArray.h"
 #include "framework/config/orlConfig.h"
@@ -47,6 +48,8 @@ class MainConfig : public orlConfig {
     wxString GetDictionaryDirectory() const;
     // The shared pools the generator draws capital letters, small letters and digits from.
     CharacterPools GetPools() const;
+    // What the generator works from.
+    GenerationSettings GetGenerationSettings() const;
 
     // Puts a symbol string at the front of its history (nothing for an empty text).
     void AddSymbolHistory(const wxString& text);

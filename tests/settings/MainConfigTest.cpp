@@ -361,6 +361,20 @@ TEST_F(MainConfigTest, EqualityLooksAtEverySettingAndComparesFileNamesIgnoringCa
     }
 }
 
+TEST_F(MainConfigTest, TheGeneratorGetsTheGenerationSettings) {
+    const MainConfig c = FullyPopulated();
+    const GenerationSettings g = c.GetGenerationSettings();
+    EXPECT_EQ(g.Standard, c.Standard);
+    EXPECT_EQ(g.StandardUseChar, c.StandardUseChar);
+    EXPECT_EQ(g.CombinationUseChar, c.CombinationUseChar);
+    EXPECT_EQ(g.Pools.CapitalLetter, c.CapitalLetter);
+    EXPECT_EQ(g.Pools.SmallLetter, c.SmallLetter);
+    EXPECT_EQ(g.Pools.Numeric, c.Numeric);
+    EXPECT_EQ(g.DeterSimplePassword, c.DeterSimplePassword);
+    EXPECT_EQ(g.StrengthCheckLevel, c.StrengthCheckLevel);
+    EXPECT_EQ(g.PermitDuplication, c.PermitDuplication);
+}
+
 TEST_F(MainConfigTest, TheDictionaryLiesInTheProgramDirectory) {
     orlSystemConfig::Get().Init("tessarin", "/opt/tools/tessarin");
     EXPECT_EQ(Defaults().GetDictionaryDirectory(), "/opt/tools/dict");

@@ -1,0 +1,73 @@
+#include "framework/dialogs/orlLogDialog.h"
+
+#include <wx/intl.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+#include "framework/dialogs/orlBell.h"
+#include "framework/dialogs/orlEndWithCancelOnClose.h"
+#include "framework/dialogs/orlMessagePictures.h"
+#include "framework/orlFonts.h"
+
+wxIMPLEMENT_CLASS(orlLogDialog, wxDialog);
+
+orlLogDialog::orlLogDialog(wxWindow* parent, const wxString& message)
+    : wxDialog(parent, wxID_ANY, _("Error"), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER, "dialog") {
+    orlEndWithCancelOnClose(*this);
+
+    auto* topSizer = new wxBoxSizer(wxVERTICAL);
+
+    auto* messageSizer = new wxBoxSizer(wxHORIZONTAL);
+    messageSizer->Add(new wxStaticBitmap(this, wxID_ANY, orlGetErrorBitmap(), wxDefaultPosition,
+                                         wxDefaultSize, 0, "staticBitmap"),
+                      0, wxALIGN_CENTER_VERTICAL, 0);
+    messageSizer->Add(new wxStaticText(this, wxID_ANY, message, wxDefaultPosition, wxDefaultSize, 0,
+                                       "staticText"),
+                      0, wxALIGN_CENTER_VERTICAL | wxLEFT, 10);
+    topSizer->Add(messageSizer, 0, wxALL, 10);
+
+    // Long lines are not wrapped, and the selection stays visible while OK has the focus.
+    m_text = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                            wxTE_MULTILINE | wxTE_READONLY | wxTE_NOHIDESEL | wxHSCROLL,
+                            wxDefaultValidator, "text");
+    const wxFont font = orlGetTextFont();
+    if (font.IsOk()) {
+        m_text->SetFont(font);
+    }
+    m_text->SetMinSize(wxSize(350, 100));
+    topSizer->Add(m_text, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+
+    m_okButton = new wxButton(this, wxID_OK, _("OK"), wxDefaultPosition, wxDefaultSize, 0,
+                              wxDefaultValidator, "button");
+    m_okButton->SetDefault();
+    m_okButton->SetFocus();
+    topSizer->Add(m_okButton, 0, wxALIGN_CENTER_HORIZONTAL | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+
+    // The dialog may grow (the report area takes the room) but not shrink below its fit.
+    SetAutoLayout(true);
+    SetSizer(topSizer);
+    topSizer->SetSizeHints(this);
+
+    Centre();  // on the parent, or on the screen when there is none
+}
+
+void orlLogDialog::AddText(const wxString& text, bool lineFeedFirst) {
+    if (lineFeedFirst && m_text->GetLastPosition() > 0) {
+        m_text->AppendText("\n");
+    }
+    m_text->AppendText(text);
+}
+
+int orlLogDialog::ShowModal() {
+    // Show the report from its first line, with nothing selected.
+    m_text->SetFocus();
+    m_text->SetSelection(0, 0);
+    m_text->SetInsertionPoint(0);
+    m_text->ShowPosition(0);
+
+    m_okButton->SetFocus();
+    orlBell();
+    return wxDialog::ShowModal();
+}

@@ -1,0 +1,203 @@
+// Shared by the message and report dialog tests: a bell that counts, expectations for the
+// system's own modal dialogs, a stand-in for the modal loop, key presses and a made-up
+// message catalog.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+#include <wx/translation.h>
+#include <wx/utils.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "framework/dialogs/orlBell.h"
+#include "framework/dialogs/orlLogDialog.h"
+#include "framework/dialogs/orlMessageCommonDialog.h"
+#include "support/WxTesting.h"
+
+// Counts the rings of the bell while it lives.
+class CountingBell {
+  public:
+    CountingBell() {
+        m_previous = orlSetBell([this] { ++m_rings; });
+    }
+    ~CountingBell() { orlSetBell(std::move(m_previous)); }
+    CountingBell(const CountingBell&) = delete;
+    CountingBell& operator=(const CountingBell&) = delete;
+
+    int Rings() const { return m_rings; }
+
+  private:
+    int m_rings = 0;
+    std::function<void()> m_previous;
+};
+
+// Expects one of the system's dialogs; `answer` looks at it and returns the identifier its
+// ShowModal then returns.
+template <class Dialog>
+class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
+  public:
+    explicit ExpectDialog(std::function<int(Dialog*)> answer) : m_answer(std::move(answer)) {}
+    explicit ExpectDialog(int id) : m_answer([id](Dialog*) { return id; }) {}
+
+  protected:
+    int OnInvoked(Dialog* dialog) const override { return m_answer(dialog); }
+
+  private:
+    std::function<int(Dialog*)> m_answer;
+};
+
+template <>
+class wxExpectModal<orlMessageCommonDialog> : public ExpectDialog<orlMessageCommonDialog> {
+  public:
+    using ExpectDialog<orlMessageCommonDialog>::ExpectDialog;
+};
+
+template <>
+class wxExpectModal<orlLogDialog> : public ExpectDialog<orlLogDialog> {
+  public:
+    using ExpectDialog<orlLogDialog>::ExpectDialog;
+};
+
+// Shows the window (not modally) and lets the toolkit map and lay it out.
+inline void ShowOnScreen(wxWindow* window) {
+    window->Show();
+    for (int i = 0; i < 200 && !window->IsShownOnScreen(); ++i) {
+        wxYield();
+        wxMilliSleep(5);
+    }
+    wxYield();
+}
+
+// A dialog whose modal loop is stood in for: it counts as modal until it is ended, and
+// remembers the identifier it was ended with. Its buttons, keys and close box all run as
+// they would in the real loop.
+template <class Dialog>
+class EndingDialog : public Dialog {
+  public:
+    using Dialog::Dialog;
+
+    bool IsModal() const override { return !m_ended; }
+    void EndModal(int code) override {
+        if (!m_ended) {
+            m_ended = true;
+            m_code = code;
+            this->Hide();
+        }
+    }
+
+    bool Ended() const { return m_ended; }
+    int EndedWith() const { return m_code; }
+
+  private:
+    bool m_ended = false;
+    int m_code = wxID_NONE;
+};
+
+// Presses and releases the key in the dialog as the keyboard would, through the toolkit's own
+// key handling, and waits until the dialog has ended (or a while has passed). The key goes to
+// the dialog whichever window of the display has the input focus.
+template <class Dialog>
+void PressKey(EndingDialog<Dialog>& dialog, guint keyval) {
+    GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(dialog.GetHandle()));
+    ASSERT_NE(window, nullptr) << "the dialog is not shown";
+    GdkDisplay* display = gdk_window_get_display(window);
+    GdkDevice* keyboard = gdk_seat_get_keyboard(gdk_display_get_default_seat(display));
+    GdkKeymapKey* keys = nullptr;
+    gint keyCount = 0;
+    gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys,
+                                      &keyCount);
+    for (GdkEventType type : {GDK_KEY_PRESS, GDK_KEY_RELEASE}) {
+        GdkEvent* event = gdk_event_new(type);
+        event->key.window = GDK_WINDOW(g_object_ref(window));
+        event->key.send_event = TRUE;
+        event->key.time = GDK_CURRENT_TIME;
+        event->key.keyval = keyval;
+        if (keyCount > 0) {
+            event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
+            event->key.group = static_cast<guint8>(keys[0].group);
+        }
+        gdk_event_set_device(event, keyboard);
+        gtk_main_do_event(event);
+        gdk_event_free(event);
+    }
+    g_free(keys);
+    for (int i = 0; i < 200 && !dialog.Ended(); ++i) {
+        wxYield();
+        wxMilliSleep(5);
+    }
+}
+
+// True when the control is the one its window gives the keyboard input to (whether or not
+// that window is the active one of the display).
+inline bool HasWindowFocus(wxWindow* control) {
+    return control != nullptr && gtk_widget_is_focus(GTK_WIDGET(control->GetHandle()));
+}
+
+// While it lives, a message catalog is in force that translates each given text.
+class MadeUpTranslations {
+  public:
+    explicit MadeUpTranslations(std::map<std::string, std::string> texts) {
+        EXPECT_EQ(wxTranslations::Get(), nullptr) << "another catalog is already in force";
+        texts[""] = "Content-Type: text/plain; charset=UTF-8\n";
+        auto* translations = new wxTranslations;
+        translations->SetLoader(new Loader(MakeCatalogFile(texts)));
+        translations->SetLanguage("xx");
+        wxTranslations::Set(translations);
+        EXPECT_TRUE(translations->AddCatalog("test", wxLANGUAGE_ENGLISH_US));
+    }
+    ~MadeUpTranslations() { wxTranslations::Set(nullptr); }
+    MadeUpTranslations(const MadeUpTranslations&) = delete;
+    MadeUpTranslations& operator=(const MadeUpTranslations&) = delete;
+
+  private:
+    class Loader : public wxTranslationsLoader {
+      public:
+        explicit Loader(std::string file) : m_file(std::move(file)) {}
+        wxMsgCatalog* LoadCatalog(const wxString& domain, const wxString&) override {
+            return wxMsgCatalog::CreateFromData(
+                wxScopedCharBuffer::CreateNonOwned(m_file.data(), m_file.size()), domain);
+        }
+        wxArrayString GetAvailableTranslations(const wxString&) const override {
+            return wxArrayString(1, "xx");
+        }
+
+      private:
+        std::string m_file;
+    };
+
+    // A compiled message catalog (the ".mo" layout) holding the texts, in key order.
+    static std::string MakeCatalogFile(const std::map<std::string, std::string>& texts) {
+        const auto count = static_cast<std::uint32_t>(texts.size());
+        std::string file;
+        auto put = [&file](std::uint32_t value) {
+            file.append(reinterpret_cast<const char*>(&value), sizeof value);
+        };
+        const std::uint32_t keysAt = 28, valuesAt = keysAt + 8 * count;
+        std::uint32_t stringsAt = valuesAt + 8 * count;
+        put(0x950412de);  // magic, in this machine's byte order
+        put(0);           // revision
+        put(count);
+        put(keysAt);
+        put(valuesAt);
+        put(0);  // no hash table
+        put(stringsAt);
+        std::string strings;
+        auto table = [&](bool keys) {
+            for (const auto& [key, value] : texts) {
+                const std::string& text = keys ? key : value;
+                put(static_cast<std::uint32_t>(text.size()));
+                put(stringsAt + static_cast<std::uint32_t>(strings.size()));
+                strings += text;
+                strings += '\0';
+            }
+        };
+        table(true);
+        table(false);
+        return file + strings;
+    }
+};
