@@ -147,9 +147,8 @@ class CandidateChecks {
         }
         // The starts 0 to last of the candidate lie on the pairs first to first + last of t.
         const std::size_t last = length - simplecheck::SequentialRunNeeded(length);
-        const std::size_t first = candidate.reversed
-                                      ? m_text.size() - 2 - candidate.start - last
-                                      : candidate.start;
+        const std::size_t first =
+            candidate.reversed ? m_text.size() - 2 - candidate.start - last : candidate.start;
         std::uint64_t pairs = m_smallSteps >> first;
         if (last + 1 < 64) {
             pairs &= (std::uint64_t{1} << (last + 1)) - 1;
@@ -315,12 +314,15 @@ bool PasswordGenerator::CheckSetting(GenerationReporter& reporter) const {
         return true;
     }
     const UseCharArray& list = settings.CombinationUseChar;
-    const auto drawsWords = [](const UseChar& record) { return !record.Fixed && record.Dictionary; };
+    const auto drawsWords = [](const UseChar& record) {
+        return !record.Fixed && record.Dictionary;
+    };
 
     if (m_dictionary->IsEmpty()) {
         for (std::size_t i = 0; i < list.GetCount(); ++i) {
             if (drawsWords(list[i])) {
-                reporter.ShowError(_("The dictionary cannot be used.\nPlease reconsider the setting"));
+                reporter.ShowError(
+                    _("The dictionary cannot be used.\nPlease reconsider the setting"));
                 return false;
             }
         }

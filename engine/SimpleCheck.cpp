@@ -162,8 +162,7 @@ bool IsRepeated(Text text) {
             --votes;
         }
     }
-    const auto count =
-        static_cast<std::size_t>(std::count(text.begin(), text.end(), leader));
+    const auto count = static_cast<std::size_t>(std::count(text.begin(), text.end(), leader));
     return count > text.size() / 2;
 }
 
