@@ -17,6 +17,7 @@
 #include "framework/dialogs/orlBell.h"
 #include "framework/dialogs/orlLogDialog.h"
 #include "framework/dialogs/orlMessageCommonDialog.h"
+#include "support/WaitForEvents.h"
 #include "support/WxTesting.h"
 
 // Counts the rings of the bell while it lives.
@@ -66,10 +67,7 @@ class wxExpectModal<orlLogDialog> : public ExpectDialog<orlLogDialog> {
 // Shows the window (not modally) and lets the toolkit map and lay it out.
 inline void ShowOnScreen(wxWindow* window) {
     window->Show();
-    for (int i = 0; i < 200 && !window->IsShownOnScreen(); ++i) {
-        wxYield();
-        wxMilliSleep(5);
-    }
+    testsupport::WaitUntil([&] { return window->IsShownOnScreen(); });
     wxYield();
 }
 
@@ -126,10 +124,7 @@ void PressKey(EndingDialog<Dialog>& dialog, guint keyval) {
         gdk_event_free(event);
     }
     g_free(keys);
-    for (int i = 0; i < 200 && !dialog.Ended(); ++i) {
-        wxYield();
-        wxMilliSleep(5);
-    }
+    testsupport::WaitUntil([&] { return dialog.Ended(); });
 }
 
 // True when the control is the one its window gives the keyboard input to (whether or not

@@ -1,10 +1,12 @@
 #include "framework/dialogs/orlLogDialog.h"
 
 #include <gtest/gtest.h>
+
 #include <wx/button.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include "support/WaitForEvents.h"
 
 #include "framework/dialogs/orlMessagePictures.h"
 #include "framework/orlFonts.h"
@@ -146,10 +148,7 @@ TEST_F(LogDialogTest, ShowModalShowsTheReportFromItsFirstLineWithOkFocused) {
                   wxExpectModal<orlLogDialog>([&](orlLogDialog* shown) {
                       ringsWhenShown = bell.Rings();
                       // The report scrolls once the toolkit gets to it.
-                      for (int i = 0; i < 100 && TopLine(Report(*shown)) != 0; ++i) {
-                          wxYield();
-                          wxMilliSleep(5);
-                      }
+                      testsupport::WaitUntil([&] { return TopLine(Report(*shown)) == 0; }, 100);
                       topLine = TopLine(Report(*shown));
                       Report(*shown)->GetSelection(&from, &to);
                       caret = Report(*shown)->GetInsertionPoint();

@@ -1,7 +1,9 @@
 #include "framework/dialogs/orlSelectSaveFile.h"
 
 #include <gtest/gtest.h>
+
 #include <wx/filedlg.h>
+#include "support/WaitForEvents.h"
 
 #include "orlDialogTestSupport.h"
 #include "support/TempDirectory.h"
@@ -34,10 +36,7 @@ ExpectDialog<wxFileDialog> AnswerSaveDialog(FileDialogSeen& seen, int answer,
         if (answer == wxID_OK) {
             // The native dialog takes the path in once it has read the directory.
             dialog->SetPath(chosen);
-            for (int i = 0; i < 200 && dialog->GetPath().empty(); ++i) {
-                wxYield();
-                wxMilliSleep(5);
-            }
+            testsupport::WaitUntil([&] { return !dialog->GetPath().empty(); });
         }
         return answer;
     });

@@ -1,14 +1,15 @@
 #include "framework/window/orlDialogBase.h"
 
 #include <gtest/gtest.h>
+
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/utils.h>
-
 #include <memory>
 #include <vector>
 
 #include "orlWindowTestSupport.h"
+#include "support/WaitForEvents.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -52,10 +53,7 @@ class TestDialog : public orlDialogBase {
 
     void ShowOnScreen() {
         Show();
-        for (int i = 0; i < 200 && !IsShownOnScreen(); ++i) {
-            wxYield();
-            wxMilliSleep(5);
-        }
+        testsupport::WaitUntil([&] { return IsShownOnScreen(); });
         wxYield();
         ASSERT_TRUE(IsShownOnScreen());
     }

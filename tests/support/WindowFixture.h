@@ -6,6 +6,7 @@
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/utils.h>
+#include "support/WaitForEvents.h"
 
 class WindowFixture : public testing::Test {
   protected:
@@ -21,10 +22,7 @@ class WindowFixture : public testing::Test {
     // Shows the frame and lets the toolkit map it, for tests that need real geometry.
     void ShowFrame() {
         m_frame->Show();
-        for (int i = 0; i < 200 && !m_frame->IsShownOnScreen(); ++i) {
-            wxYield();
-            wxMilliSleep(5);
-        }
+        testsupport::WaitUntil([&] { return m_frame->IsShownOnScreen(); });
         wxYield();
     }
 
