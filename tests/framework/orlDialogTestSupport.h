@@ -17,6 +17,7 @@
 #include "framework/dialogs/orlBell.h"
 #include "framework/dialogs/orlLogDialog.h"
 #include "framework/dialogs/orlMessageCommonDialog.h"
+#include "support/GdkKeys.h"
 #include "support/WaitForEvents.h"
 #include "support/WxTesting.h"
 
@@ -103,27 +104,7 @@ template <class Dialog>
 void PressKey(EndingDialog<Dialog>& dialog, guint keyval) {
     GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(dialog.GetHandle()));
     ASSERT_NE(window, nullptr) << "the dialog is not shown";
-    GdkDisplay* display = gdk_window_get_display(window);
-    GdkDevice* keyboard = gdk_seat_get_keyboard(gdk_display_get_default_seat(display));
-    GdkKeymapKey* keys = nullptr;
-    gint keyCount = 0;
-    gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys,
-                                      &keyCount);
-    for (GdkEventType type : {GDK_KEY_PRESS, GDK_KEY_RELEASE}) {
-        GdkEvent* event = gdk_event_new(type);
-        event->key.window = GDK_WINDOW(g_object_ref(window));
-        event->key.send_event = TRUE;
-        event->key.time = GDK_CURRENT_TIME;
-        event->key.keyval = keyval;
-        if (keyCount > 0) {
-            event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
-            event->key.group = static_cast<guint8>(keys[0].group);
-        }
-        gdk_event_set_device(event, keyboard);
-        gtk_main_do_event(event);
-        gdk_event_free(event);
-    }
-    g_free(keys);
+    testsupport::SendKey(window, keyval, 0, gtk_main_do_event);
     testsupport::WaitUntil([&] { return dialog.Ended(); });
 }
 

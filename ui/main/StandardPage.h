@@ -1,1 +1,48 @@
+// The main window's first notebook page: edits the length and the character kinds of the
+// standard password, kept in the main settings.
 #pragma once
+
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/panel.h>
+#include <wx/slider.h>
+#include <wx/stattext.h>
+
+class StandardPage : public wxPanel {
+  public:
+    static constexpr wxWindowID kPageId = 2500;
+    static constexpr wxWindowID kLengthSliderId = 2501;
+    static constexpr wxWindowID kSymbolCheckId = 2502;
+
+    explicit StandardPage(wxWindow* parent);
+
+    // Moves the main settings' standard password record into the controls.
+    bool TransferDataToWindow() override;
+    // Reports the first fault of the controls in an error box, with the focus on the control
+    // to correct. The symbol text, when used, is replaced by its filtered form.
+    bool Validate() override;
+    // Moves the controls into the standard password record and records the symbol string in
+    // the history; the fixed-text and dictionary fields are left as they are.
+    bool TransferDataFromWindow() override;
+
+    // Refills the symbol list from the current history, keeping the typed text.
+    void RefreshSymbolList();
+
+  private:
+    void OnLengthScroll(wxScrollEvent& event);
+    void OnSymbolCheck(wxCommandEvent& event);
+
+    void ShowLength(int length);
+
+    bool constructed = false;
+    wxStaticText* lengthLabel = nullptr;
+    wxSlider* lengthSlider = nullptr;
+    wxCheckBox* upperCheck = nullptr;
+    wxCheckBox* lowerCheck = nullptr;
+    wxCheckBox* digitCheck = nullptr;
+    wxCheckBox* symbolCheck = nullptr;
+    wxComboBox* symbolCombo = nullptr;
+    wxCheckBox* useAllKindCheck = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
+};
