@@ -5,14 +5,13 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include "Corpus.h"
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
 #include "framework/orlFileName.h"
 #include "framework/orlIdentity.h"
 
 namespace {
-
-const char* const kCorpus = "/usr/share/dict/american-english-insane";
 
 class BenchIdentity : public orlIdentity {
   public:
@@ -23,20 +22,12 @@ class BenchIdentity : public orlIdentity {
 };
 
 const Dictionary* CorpusDictionary() {
-    static Dictionary dictionary;
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
-        const wxString dir = wxString::Format("/tmp/tessarin-assembly-bench-%d", int(getpid()));
-        orl::MakeDirectories(dir);
-        const wxString link = dir + "/insane.dic";
-        unlink(link.fn_str());
-        if (symlink(kCorpus, link.fn_str()) == 0) {
-            dictionary.Load(dir);
-        }
+    static const bool identity = [] {
         orlSetIdentity(std::make_unique<BenchIdentity>());
-    }
-    return dictionary.IsEmpty() ? nullptr : &dictionary;
+        return true;
+    }();
+    (void)identity;
+    return corpus::Loaded();
 }
 
 void BM_BatchOfThousand(benchmark::State& state) {

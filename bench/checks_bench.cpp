@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Corpus.h"
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
 #include "engine/SymbolStrings.h"
@@ -20,31 +21,6 @@
 #include "framework/orlIdentity.h"
 
 namespace {
-
-const char* const kCorpus = "/usr/share/dict/american-english-insane";
-
-// A directory holding the corpus as its only word file.
-const wxString& CorpusDirectory() {
-    static const wxString directory = [] {
-        const wxString dir = wxString::Format("/tmp/tessarin-checks-bench-%d", int(getpid()));
-        orl::MakeDirectories(dir);
-        const wxString link = dir + "/insane.dic";
-        unlink(link.fn_str());
-        if (symlink(kCorpus, link.fn_str()) != 0) {
-            return wxString();
-        }
-        return dir;
-    }();
-    return directory;
-}
-
-const Dictionary* LoadedDictionary() {
-    static Dictionary dictionary;
-    if (dictionary.IsEmpty() && access(kCorpus, R_OK) == 0 && !CorpusDirectory().empty()) {
-        dictionary.Load(CorpusDirectory());
-    }
-    return dictionary.IsEmpty() ? nullptr : &dictionary;
-}
 
 class BenchIdentity : public orlIdentity {
   public:
@@ -86,7 +62,7 @@ std::vector<wxString> PassingPasswords(const PasswordGenerator& generator, std::
 }
 
 void BM_PassingPasswords(benchmark::State& state) {
-    const Dictionary* dictionary = LoadedDictionary();
+    const Dictionary* dictionary = corpus::Loaded();
     if (!dictionary) {
         state.SkipWithError("the corpus is missing: run scripts/bench.sh");
         return;
@@ -120,7 +96,7 @@ BENCHMARK(BM_PassingPasswords)
 // beyond the Basic Multilingual Plane) that no check finds simple at the first level: the
 // checks must stay linear in the length.
 void BM_LongLine(benchmark::State& state) {
-    const Dictionary* dictionary = LoadedDictionary();
+    const Dictionary* dictionary = corpus::Loaded();
     if (!dictionary) {
         state.SkipWithError("the corpus is missing: run scripts/bench.sh");
         return;

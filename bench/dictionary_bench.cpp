@@ -11,31 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "Corpus.h"
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
 #include "framework/orlFileName.h"
 
 namespace {
 
-const char* const kCorpus = "/usr/share/dict/american-english-insane";
-
-// A directory holding the corpus as its only word file.
-const wxString& CorpusDirectory() {
-    static const wxString directory = [] {
-        const wxString dir = wxString::Format("/tmp/tessarin-bench-%d", int(getpid()));
-        orl::MakeDirectories(dir);
-        const wxString link = dir + "/insane.dic";
-        unlink(link.fn_str());
-        if (symlink(kCorpus, link.fn_str()) != 0) {
-            return wxString();
-        }
-        return dir;
-    }();
-    return directory;
-}
-
 bool HaveCorpus(benchmark::State& state) {
-    if (access(kCorpus, R_OK) != 0 || CorpusDirectory().empty()) {
+    if (corpus::Directory().empty()) {
         state.SkipWithError("the corpus is missing: run scripts/bench.sh");
         return false;
     }
@@ -43,16 +27,12 @@ bool HaveCorpus(benchmark::State& state) {
 }
 
 const Dictionary& LoadedDictionary() {
-    static Dictionary dictionary;
-    if (dictionary.IsEmpty()) {
-        dictionary.Load(CorpusDirectory());
-    }
-    return dictionary;
+    return *corpus::Loaded();
 }
 
 std::vector<std::string> CorpusLines() {
     std::vector<std::string> lines;
-    std::ifstream in(kCorpus);
+    std::ifstream in(corpus::kWordList);
     for (std::string line; std::getline(in, line);) {
         lines.push_back(line);
     }
@@ -78,7 +58,7 @@ void BM_LoadedMemory(benchmark::State& state) {
     for (auto _ : state) {
         const long before = ResidentBytes();
         auto* dictionary = new Dictionary;
-        dictionary->Load(CorpusDirectory());
+        dictionary->Load(corpus::Directory());
         malloc_trim(0);  // hand back what loading used only for a while
         grown = double(ResidentBytes() - before) / 1e6;
         held = double(dictionary->GetMemoryUse()) / 1e6;
@@ -97,7 +77,7 @@ void BM_Load(benchmark::State& state) {
     }
     for (auto _ : state) {
         Dictionary dictionary;
-        benchmark::DoNotOptimize(dictionary.Load(CorpusDirectory()));
+        benchmark::DoNotOptimize(dictionary.Load(corpus::Directory()));
         benchmark::DoNotOptimize(dictionary.GetCounts());
     }
 }

@@ -9,6 +9,27 @@ constexpr std::size_t kCacheLine = 64;
 // The table grows when this share of its slots is taken.
 constexpr double kMaxLoad = 0.85;
 
+// Copies a short word without a call: fixed-size copies become plain moves.
+void CopyWord(char* to, const char* from, std::size_t n) {
+    if (n >= 8) {
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::memcpy(to + i, from + i, 8);
+        }
+        if (i < n) {
+            std::memcpy(to + n - 8, from + n - 8, 8);
+        }
+    } else if (n >= 4) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n >= 2) {
+        std::memcpy(to, from, 2);
+        std::memcpy(to + n - 2, from + n - 2, 2);
+    } else if (n == 1) {
+        to[0] = from[0];
+    }
+}
+
 std::uint64_t Load64(const char* p) {
     std::uint64_t v;
     std::memcpy(&v, p, sizeof v);
@@ -93,21 +114,37 @@ bool WordSet::Insert(std::string_view word, std::uint64_t hash) {
     if (slot[0] != '\0') {
         return false;
     }
-    std::memcpy(slot, word.data(), m_length);
-    m_chars.insert(m_chars.end(), word.begin(), word.end());
+    if ((std::size_t{m_count} + 1) * m_length > m_charsCapacity) {
+        ReserveChars(std::max<std::size_t>(std::size_t{m_count} * 2, 64));
+    }
+    CopyWord(slot, word.data(), m_length);
+    CopyWord(m_chars.get() + std::size_t{m_count} * m_length, word.data(), m_length);
     ++m_count;
     return true;
 }
 
 void WordSet::Reserve(std::size_t more) {
     const std::size_t wanted = std::size_t{m_count} + more;
-    m_chars.reserve(wanted * m_length);
+    ReserveChars(wanted);
     if (wanted <= m_capacity) {
         return;
     }
     Rebuild(static_cast<std::size_t>(static_cast<double>(wanted) / kMaxLoad /
                                      static_cast<double>(m_slotsPerBucket)) +
             2);
+}
+
+void WordSet::ReserveChars(std::size_t words) {
+    const std::size_t bytes = words * m_length;
+    if (bytes <= m_charsCapacity) {
+        return;
+    }
+    std::unique_ptr<char[]> chars(new char[bytes]);
+    if (m_count != 0) {
+        std::memcpy(chars.get(), m_chars.get(), std::size_t{m_count} * m_length);
+    }
+    m_chars = std::move(chars);
+    m_charsCapacity = bytes;
 }
 
 void WordSet::Rebuild(std::size_t bucketCount) {

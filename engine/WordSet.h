@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -35,11 +36,11 @@ class WordSet {
 
     // The word added index-th (0-based), for index below GetCount().
     std::string_view At(std::uint32_t index) const {
-        return {m_chars.data() + std::size_t{index} * m_length, m_length};
+        return {m_chars.get() + std::size_t{index} * m_length, m_length};
     }
 
     // Bytes held, for the memory figures of the benchmarks.
-    std::size_t GetMemoryUse() const { return m_chars.capacity() + m_table.Size(); }
+    std::size_t GetMemoryUse() const { return m_charsCapacity + m_table.Size(); }
 
   private:
     std::size_t HomeBucket(std::uint64_t hash) const {
@@ -49,6 +50,7 @@ class WordSet {
     // first byte is NUL is empty; slots fill in order, so an empty one ends the search.
     char* FindSlot(std::string_view word, std::uint64_t hash) const;
     void Rebuild(std::size_t bucketCount);
+    void ReserveChars(std::size_t words);
 
     std::uint32_t m_length;
     std::uint32_t m_count = 0;
@@ -56,6 +58,8 @@ class WordSet {
     std::size_t m_bucketBytes;
     std::size_t m_bucketCount = 0;
     std::size_t m_capacity = 0;  // words the table takes before it grows
-    std::vector<char> m_chars;   // the words in the order added
+    // The words in the order added, m_count of them, in room for m_charsCapacity bytes.
+    std::unique_ptr<char[]> m_chars;
+    std::size_t m_charsCapacity = 0;
     ZeroedBuffer m_table;
 };
