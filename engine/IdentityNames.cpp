@@ -40,32 +40,35 @@ std::wstring Prepare(const wxString& name, const char* label) {
     return normalized;
 }
 
+// Fills a pair of names, with the masks of their characters, and marks it filled. Callers
+// ask the platform for the names only when the pair is not filled yet: the fully qualified
+// host name may consult the name service.
+const Names& PairOf(Names& names, bool& have, const wxString& first, const char* firstLabel,
+                    const wxString& second, const char* secondLabel) {
+    names.first = Prepare(first, firstLabel);
+    names.second = Prepare(second, secondLabel);
+    names.firstMask = simplecheck::CharacterMask(names.first);
+    names.secondMask = simplecheck::CharacterMask(names.second);
+    have = true;
+    return names;
+}
+
 }  // namespace
 
 const Names& UserNames() {
     Cache& cache = CurrentCache();
-    if (!cache.haveUser) {
-        const orlIdentity& identity = orlGetIdentity();
-        cache.user.first = Prepare(identity.GetLoginName(), "User ID");
-        cache.user.second = Prepare(identity.GetUserName(), "User name");
-        cache.user.firstMask = simplecheck::CharacterMask(cache.user.first);
-        cache.user.secondMask = simplecheck::CharacterMask(cache.user.second);
-        cache.haveUser = true;
-    }
-    return cache.user;
+    const orlIdentity& identity = orlGetIdentity();
+    return cache.haveUser ? cache.user
+                          : PairOf(cache.user, cache.haveUser, identity.GetLoginName(), "User ID",
+                                   identity.GetUserName(), "User name");
 }
 
 const Names& HostNames() {
     Cache& cache = CurrentCache();
-    if (!cache.haveHost) {
-        const orlIdentity& identity = orlGetIdentity();
-        cache.host.first = Prepare(identity.GetHostName(), "Host name");
-        cache.host.second = Prepare(identity.GetFullHostName(), "Full host name");
-        cache.host.firstMask = simplecheck::CharacterMask(cache.host.first);
-        cache.host.secondMask = simplecheck::CharacterMask(cache.host.second);
-        cache.haveHost = true;
-    }
-    return cache.host;
+    const orlIdentity& identity = orlGetIdentity();
+    return cache.haveHost ? cache.host
+                          : PairOf(cache.host, cache.haveHost, identity.GetHostName(), "Host name",
+                                   identity.GetFullHostName(), "Full host name");
 }
 
 }  // namespace identitynames
