@@ -14,50 +14,14 @@
 #include <string>
 #include <utility>
 
-#include "framework/dialogs/orlBell.h"
 #include "framework/dialogs/orlLogDialog.h"
 #include "framework/dialogs/orlMessageCommonDialog.h"
+#include "support/CountingBell.h"
+#include "support/DialogExpectation.h"
 #include "support/GdkKeys.h"
+#include "support/MessageBoxExpectation.h"
 #include "support/WaitForEvents.h"
 #include "support/WxTesting.h"
-
-// Counts the rings of the bell while it lives.
-class CountingBell {
-  public:
-    CountingBell() {
-        m_previous = orlSetBell([this] { ++m_rings; });
-    }
-    ~CountingBell() { orlSetBell(std::move(m_previous)); }
-    CountingBell(const CountingBell&) = delete;
-    CountingBell& operator=(const CountingBell&) = delete;
-
-    int Rings() const { return m_rings; }
-
-  private:
-    int m_rings = 0;
-    std::function<void()> m_previous;
-};
-
-// Expects one of the system's dialogs; `answer` looks at it and returns the identifier its
-// ShowModal then returns.
-template <class Dialog>
-class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
-  public:
-    explicit ExpectDialog(std::function<int(Dialog*)> answer) : m_answer(std::move(answer)) {}
-    explicit ExpectDialog(int id) : m_answer([id](Dialog*) { return id; }) {}
-
-  protected:
-    int OnInvoked(Dialog* dialog) const override { return m_answer(dialog); }
-
-  private:
-    std::function<int(Dialog*)> m_answer;
-};
-
-template <>
-class wxExpectModal<orlMessageCommonDialog> : public ExpectDialog<orlMessageCommonDialog> {
-  public:
-    using ExpectDialog<orlMessageCommonDialog>::ExpectDialog;
-};
 
 template <>
 class wxExpectModal<orlLogDialog> : public ExpectDialog<orlLogDialog> {

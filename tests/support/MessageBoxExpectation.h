@@ -4,27 +4,14 @@
 
 #include <wx/stattext.h>
 
-#include <functional>
-#include <utility>
-
 #include "framework/dialogs/orlMessageCommonDialog.h"
-#include "support/WxTesting.h"
+#include "support/DialogExpectation.h"
 
-// `answer` looks at the box and returns the identifier its ShowModal then returns; or the box
-// is just answered with a fixed identifier.
+// The box is answered by a function that looks at it, or with a fixed identifier.
 template <>
-class wxExpectModal<orlMessageCommonDialog>
-    : public wxExpectModalBase<orlMessageCommonDialog, wxExpectModal<orlMessageCommonDialog>> {
+class wxExpectModal<orlMessageCommonDialog> : public ExpectDialog<orlMessageCommonDialog> {
   public:
-    explicit wxExpectModal(std::function<int(orlMessageCommonDialog*)> answer)
-        : m_answer(std::move(answer)) {}
-    explicit wxExpectModal(int id) : m_answer([id](orlMessageCommonDialog*) { return id; }) {}
-
-  protected:
-    int OnInvoked(orlMessageCommonDialog* dialog) const override { return m_answer(dialog); }
-
-  private:
-    std::function<int(orlMessageCommonDialog*)> m_answer;
+    using ExpectDialog<orlMessageCommonDialog>::ExpectDialog;
 };
 
 // The message the box shows, or the empty text when it has none.

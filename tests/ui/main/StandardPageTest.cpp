@@ -9,6 +9,7 @@
 #include "engine/SymbolStrings.h"
 #include "framework/orlFonts.h"
 #include "settings/MainConfig.h"
+#include "support/LiveSettingsFixture.h"
 #include "support/MessageBoxExpectation.h"
 #include "support/Strings.h"
 #include "support/WindowFixture.h"
@@ -36,26 +37,6 @@ std::vector<std::string> ListOf(const wxComboBox* combo) {
 std::vector<std::string> History() {
     return testsupport::Strings(MainConfig::Get().SymbolStrings);
 }
-
-// Keeps the live settings as they were around each test and starts from fresh ones.
-class LiveSettingsFixture : public WindowFixture {
-  protected:
-    void SetUp() override {
-        WindowFixture::SetUp();
-        m_saved = MainConfig::Get();
-        Config().StandardUseChar.Reset();
-        Config().SymbolStrings.Clear();
-    }
-    void TearDown() override {
-        MainConfig::Get() = m_saved;
-        WindowFixture::TearDown();
-    }
-
-    static MainConfig& Config() { return MainConfig::Get(); }
-
-  private:
-    MainConfig m_saved;
-};
 
 // The page in the test frame, with its controls found the way a user of the page finds them.
 class StandardPageTest : public LiveSettingsFixture {

@@ -1,0 +1,48 @@
+// The one top-level window: the two pages on which the user says what a password is made of,
+// the buttons that act on them, and the result area that shows one password (single mode) or
+// a batch (plural mode). It hands the work to the generator and keeps the window's own
+// settings (selected page, mode, masking, the simple-password check, its position).
+#pragma once
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/frame.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/statbmp.h>
+#include <wx/textctrl.h>
+
+#include "engine/Dictionary.h"
+#include "ui/main/CombinationPage.h"
+#include "ui/main/PasswordText.h"
+#include "ui/main/StandardPage.h"
+
+class MainFrame : public wxFrame {
+  public:
+    static constexpr wxWindowID kFrameId = 2000;
+    static constexpr wxWindowID kCopyId = 2001;
+    static constexpr wxWindowID kNonShowId = 2002;
+    static constexpr wxWindowID kCreateId = 2003;
+    static constexpr wxWindowID kModeId = 2004;
+    static constexpr wxWindowID kPreferencesId = 2005;
+    static constexpr wxWindowID kNotebookId = 2006;
+    static constexpr wxWindowID kDeterSimpleId = 2007;
+
+    // Builds the whole window at the position (the stored one, or the toolkit's default when
+    // another copy of the program runs). The dictionary must outlive the window.
+    explicit MainFrame(const wxPoint& position, const Dictionary& dictionary = Dictionary::Get());
+
+    // Asks the selected page to check its controls.
+    bool Validate() override;
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+
+    // Makes the mode-dependent part of the window again (after a mode switch or new
+    // preferences) and fits the window to it; the shown result is dropped.
+    void Rebuild();
+
+    // The first character of the password, then one "*" for each further character.
+    wxString GetMaskedPassword() const;
+    // True in plural mode with a batch shown.
+    bool HasResults() const;
+};
