@@ -18,6 +18,7 @@
 #include "framework/dialogs/orlMessageCommonDialog.h"
 #include "support/CountingBell.h"
 #include "support/DialogExpectation.h"
+#include "support/FocusChecks.h"
 #include "support/GdkKeys.h"
 #include "support/MessageBoxExpectation.h"
 #include "support/WaitForEvents.h"
@@ -70,12 +71,6 @@ void PressKey(EndingDialog<Dialog>& dialog, guint keyval) {
     ASSERT_NE(window, nullptr) << "the dialog is not shown";
     testsupport::SendKey(window, keyval, 0, gtk_main_do_event);
     testsupport::WaitUntil([&] { return dialog.Ended(); });
-}
-
-// True when the control is the one its window gives the keyboard input to (whether or not
-// that window is the active one of the display).
-inline bool HasWindowFocus(wxWindow* control) {
-    return control != nullptr && gtk_widget_is_focus(GTK_WIDGET(control->GetHandle()));
 }
 
 // While it lives, a message catalog is in force that translates each given text.

@@ -12,9 +12,12 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include <memory>
+
 #include "engine/Dictionary.h"
 #include "engine/UseChar.h"
 #include "framework/window/orlDialogBase.h"
+#include "ui/main/CharacterKindControls.h"
 
 class CombinationDialog : public orlDialogBase {
   public:
@@ -31,9 +34,37 @@ class CombinationDialog : public orlDialogBase {
     // word lengths and counts the dictionary controls show.
     CombinationDialog(UseChar* item, wxWindow* parent,
                       const Dictionary& dictionary = Dictionary::Get());
+    ~CombinationDialog() override;
 
     bool TransferDataToWindow() override;
     // Reports the first fault in an error box, with the focus on the control to correct.
     bool Validate() override;
     bool TransferDataFromWindow() override;
+
+  private:
+    void OnModeChanged(wxCommandEvent& event);
+    void OnLengthScroll(wxScrollEvent& event);
+    void OnRangeChanged(wxCommandEvent& event);
+
+    // Enables the controls of the selected kind of item and disables the others.
+    void UpdateEnabling();
+    // Shows how many dictionary words the two lengths offer (once the dialog is tracking).
+    void UpdateWordCount();
+    // Reports a spin control whose typed length lies outside its range.
+    bool ValidateLength(wxSpinCtrl* spin);
+
+    UseChar* item;
+    const Dictionary& dictionary;
+
+    wxRadioButton* variableRadio = nullptr;
+    std::unique_ptr<CharacterKindControls> kinds;
+    wxRadioButton* fixedRadio = nullptr;
+    wxComboBox* fixedCombo = nullptr;
+    wxRadioButton* dictionaryRadio = nullptr;
+    wxStaticText* dictionaryLengthLabel = nullptr;
+    wxSpinCtrl* minSpin = nullptr;
+    wxSpinCtrl* maxSpin = nullptr;
+    wxStaticText* wordCountLabel = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
 };

@@ -6,6 +6,8 @@
 #include <wx/listctrl.h>
 #include <wx/panel.h>
 
+#include <vector>
+
 #include "engine/UseChar.h"
 
 class CombinationPage : public wxPanel {
@@ -35,4 +37,52 @@ class CombinationPage : public wxPanel {
 
     // Gives the list the combination list font of the main settings.
     void ApplyListFont();
+
+  private:
+    void CreateButtons(wxSizer* sizer);
+    void InstallAccelerators();
+
+    // The item the row owns.
+    UseChar* ItemAt(long row) const;
+    // Shows the item's texts in the row.
+    void ShowRow(long row);
+    // Appends a row owning a copy of the item; returns its index.
+    long AppendRow(const UseChar& item);
+    // Removes the row and deletes its item.
+    void DeleteRow(long row);
+    void DeleteAllRows();
+
+    bool IsSelected(long row) const;
+    bool HasSelection() const;
+    // The selected rows in ascending order.
+    std::vector<long> SelectedRows() const;
+    void SelectAll(bool select);
+    // Selects only the row and scrolls it into view.
+    void SelectOnly(long row);
+    // Exchanges the rows' items, texts and selected and focused states.
+    void SwapRows(long first, long second);
+    // Shows the error box when no row is selected; true when one is.
+    bool CheckSelection();
+
+    void AddItem();
+    void EditRow(long row);
+    void DeleteSelected();
+    void MoveUp();
+    void MoveDown();
+
+    void OnSelectAll(wxCommandEvent& event);
+    void OnScrollHome(wxCommandEvent& event);
+    void OnScrollEnd(wxCommandEvent& event);
+    void OnAdd(wxCommandEvent& event);
+    void OnEdit(wxCommandEvent& event);
+    void OnDelete(wxCommandEvent& event);
+    void OnUp(wxCommandEvent& event);
+    void OnDown(wxCommandEvent& event);
+    void OnItemActivated(wxListEvent& event);
+    void OnUpdateSelectionButton(wxUpdateUIEvent& event);
+    void OnUpdateMoveButton(wxUpdateUIEvent& event);
+
+    wxListCtrl* listCtrl = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
 };

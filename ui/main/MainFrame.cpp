@@ -1,1 +1,470 @@
 #include "ui/main/MainFrame.h"
+
+#include <wx/gbsizer.h>
+#include <wx/intl.h>
+#include <wx/sizer.h>
+#include <wx/utils.h>
+
+#include "engine/PasswordGenerator.h"
+#include "framework/dialogs/orlBell.h"
+#include "framework/dialogs/orlSelectSaveFile.h"
+#include "framework/dialogs/orlShowError.h"
+#include "framework/orlPrivateFile.h"
+#include "settings/MainConfig.h"
+#include "ui/main/ModePictures.h"
+
+namespace {
+
+// The generator's complaints about the settings, shown in error boxes over the window.
+class ErrorBoxReporter : public GenerationReporter {
+  public:
+    explicit ErrorBoxReporter(wxWindow* parent) : m_parent(parent) {}
+    void ShowError(const wxString& message) override { orlShowError(m_parent, message); }
+
+  private:
+    wxWindow* m_parent;
+};
+
+wxButton* NewButton(wxWindow* parent, wxWindowID id, const wxString& label,
+                    const wxString& tooltip) {
+    auto* button = new wxButton(parent, id, label);
+    button->SetToolTip(tooltip);
+    return button;
+}
+
+// Puts the text into the control, selects the range and copies it with the control's own copy
+// operation.
+void CopyRange(wxTextCtrl* control, const wxString& text, long from, long to) {
+    control->ChangeValue(text);
+    control->SetSelection(from, to);
+    if (control->CanCopy()) {
+        control->Copy();
+    }
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
+    EVT_BUTTON(MainFrame::kCreateId, MainFrame::OnCreate)
+    EVT_BUTTON(MainFrame::kModeId, MainFrame::OnSwitchMode)
+    EVT_BUTTON(MainFrame::kCopyId, MainFrame::OnCopy)
+    EVT_UPDATE_UI(MainFrame::kCopyId, MainFrame::OnUpdateCopyButton)
+    EVT_BUTTON(wxID_SAVEAS, MainFrame::OnSave)
+    EVT_UPDATE_UI(wxID_SAVEAS, MainFrame::OnUpdateSaveButton)
+    EVT_BUTTON(wxID_CLOSE, MainFrame::OnExitButton)
+    EVT_MENU(PasswordText::kCopySelectionId, MainFrame::OnCopySelection)
+    EVT_UPDATE_UI(PasswordText::kCopySelectionId, MainFrame::OnUpdateCopySelection)
+    EVT_PASSWORD_COPY_COMMAND(PasswordText::kPasswordCopyId, MainFrame::OnCopySelection)
+    EVT_CHECKBOX(MainFrame::kNonShowId, MainFrame::OnNonShow)
+    EVT_CHECKBOX(MainFrame::kDeterSimpleId, MainFrame::OnDeterSimple)
+    EVT_NOTEBOOK_PAGE_CHANGED(MainFrame::kNotebookId, MainFrame::OnNotebookPageChanged)
+    EVT_CLOSE(MainFrame::OnCloseWindow)
+    EVT_MOVE(MainFrame::OnMoveWindow)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    MainFrame::MainFrame(const wxPoint& position, const Dictionary& dictionary)
+    : wxFrame(nullptr, kFrameId, _("tessarin"), position, wxDefaultSize,
+              wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, "frame"),
+      m_dictionary(dictionary) {
+    SetIcons(CreateApplicationIcons());
+    BuildControls();
+    TransferDataToWindow();
+    createButton->SetFocus();
+    ready = true;
+}
+
+void MainFrame::BuildControls() {
+    const MainConfig& config = MainConfig::Get();
+    auto* frameSizer = new wxBoxSizer(wxHORIZONTAL);
+    outerPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                             wxTAB_TRAVERSAL | wxNO_BORDER, "panel");
+    frameSizer->Add(outerPanel, 1, wxEXPAND, 0);
+
+    outerSizer = new wxBoxSizer(wxHORIZONTAL);
+    modePicture = new wxStaticBitmap(outerPanel, wxID_STATIC, wxNullBitmap, wxDefaultPosition,
+                                     wxDefaultSize, 0, "staticBitmap");
+    UpdateModePicture();
+    outerSizer->Add(modePicture, 0, wxALIGN_CENTER_VERTICAL | wxALL, 10);
+
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    outerSizer->Add(column, 0, wxALIGN_CENTER_VERTICAL | wxTOP | wxBOTTOM | wxRIGHT, 10);
+
+    resultPanel = new wxPanel(outerPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                              wxTAB_TRAVERSAL | wxNO_BORDER, "panel");
+    BuildResultPanel();
+    column->Add(resultPanel, 1, wxEXPAND | wxBOTTOM, 4);
+
+    // The buttons: Create takes two rows on the left, the other four stand beside it.
+    auto* grid = new wxGridBagSizer(4, 4);
+    createButton = NewButton(outerPanel, kCreateId, _("Create"), _("Generate the password"));
+    SetDefaultItem(createButton);
+    wxFont createFont = createButton->GetFont();
+    createFont.SetPointSize(createFont.GetPointSize() * 3 / 2);
+    if (createFont.IsOk()) {
+        createButton->SetFont(createFont);
+    }
+    modeButton = NewButton(outerPanel, kModeId, wxEmptyString, wxEmptyString);
+    UpdateModeButton();
+    grid->Add(createButton, wxGBPosition(0, 0), wxGBSpan(2, 1), wxEXPAND, 0);
+    grid->Add(modeButton, wxGBPosition(0, 1), wxDefaultSpan, wxEXPAND, 0);
+    grid->Add(NewButton(outerPanel, kPreferencesId, _("Preferences"), _("Change the settings")),
+              wxGBPosition(0, 2), wxDefaultSpan, wxEXPAND, 0);
+    grid->Add(NewButton(outerPanel, wxID_HELP, _("Help"), _("Show the help")), wxGBPosition(1, 1),
+              wxDefaultSpan, wxEXPAND, 0);
+    grid->Add(NewButton(outerPanel, wxID_CLOSE, _("Exit"), _("Exit the program")),
+              wxGBPosition(1, 2), wxDefaultSpan, wxEXPAND, 0);
+    for (int col = 0; col < 3; ++col) {
+        grid->AddGrowableCol(col, 1);
+    }
+    column->Add(grid, 0, wxEXPAND | wxBOTTOM, 8);
+
+    notebook = new wxNotebook(outerPanel, kNotebookId, wxDefaultPosition, wxDefaultSize,
+                              wxNB_FIXEDWIDTH | wxNB_NOPAGETHEME, "notebook");
+    standardPage = new StandardPage(notebook);
+    combinationPage = new CombinationPage(notebook);
+    notebook->AddPage(standardPage, _(" Standard "), false);
+    notebook->AddPage(combinationPage, _("Combination"), false);
+    notebook->SetSelection(config.Standard ? 0 : 1);
+    column->Add(notebook, 0, wxEXPAND | wxBOTTOM, 4);
+
+    deterSimpleCheck =
+        new wxCheckBox(outerPanel, kDeterSimpleId, _("Don't generate a simple password"),
+                       wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator, "check");
+    column->Add(deterSimpleCheck, 0, 0, 0);
+
+    outerPanel->SetSizerAndFit(outerSizer);
+    SetSizerAndFit(frameSizer);
+}
+
+void MainFrame::UpdateModePicture() {
+    modePicture->SetBitmap(CreateModePicture(MainConfig::Get().PluralCreate));
+}
+
+void MainFrame::UpdateModeButton() {
+    if (MainConfig::Get().PluralCreate) {
+        modeButton->SetLabel(_("Only One"));
+        modeButton->SetToolTip(_("Switch to the single creation mode"));
+    } else {
+        modeButton->SetLabel(_("Plurality"));
+        modeButton->SetToolTip(_("Switch to the plural creation mode"));
+    }
+}
+
+void MainFrame::BuildResultPanel() {
+    const MainConfig& config = MainConfig::Get();
+    ForgetPassword();
+    resultPanel->SetSizer(nullptr);
+    resultPanel->DestroyChildren();
+    passwordText = nullptr;
+    clipboardText = nullptr;
+    nonShowCheck = nullptr;
+
+    auto* panelSizer = new wxBoxSizer(wxVERTICAL);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    const bool plural = config.PluralCreate;
+    if (plural) {
+        passwordText =
+            new PasswordText(resultPanel, wxTE_MULTILINE | wxTE_PROCESS_TAB | wxTE_DONTWRAP);
+        if (config.PluralPasswordFont.IsOk()) {
+            passwordText->SetFont(config.PluralPasswordFont);
+        }
+        const wxSize size(passwordText->GetSize().x, 200);
+        passwordText->SetSize(size);
+        passwordText->SetMinSize(size);
+        row->Add(passwordText, 1, wxEXPAND, 0);
+        auto* buttons = new wxBoxSizer(wxVERTICAL);
+        buttons->Add(NewButton(resultPanel, kCopyId, _("Copy"),
+                               _("Copy selected characters into the clipboard")),
+                     0, wxEXPAND | wxBOTTOM, 4);
+        buttons->Add(
+            NewButton(resultPanel, wxID_SAVEAS, _("Save"), _("Save the password into the file")), 0,
+            wxEXPAND, 0);
+        row->Add(buttons, 0, wxLEFT, 4);
+    } else {
+        passwordText = new PasswordText(resultPanel, 0);
+        if (config.OnePasswordFont.IsOk()) {
+            passwordText->SetFont(config.OnePasswordFont);
+        }
+        // Stretched to the row's height, which centres it beside the button.
+        row->Add(passwordText, 1, wxEXPAND, 0);
+        row->Add(
+            NewButton(resultPanel, kCopyId, _("Copy"), _("Copy the password into the clipboard")),
+            0, wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
+    }
+    panelSizer->Add(row, 0, wxEXPAND | wxBOTTOM, 4);
+
+    // Never shown: it only hands the real password to the clipboard.
+    clipboardText = new wxTextCtrl(resultPanel, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                   wxDefaultSize, 0, wxDefaultValidator, "text");
+    clipboardText->Hide();
+
+    if (!plural) {
+        nonShowCheck = new wxCheckBox(
+            resultPanel, kNonShowId, _("Don't show password, copy it onto the clipboard"),
+            wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator, "check");
+        panelSizer->Add(nonShowCheck, 0, wxBOTTOM, 4);
+    }
+    resultPanel->SetSizerAndFit(panelSizer);
+}
+
+void MainFrame::Rebuild() {
+    Freeze();
+    UpdateModePicture();
+    BuildResultPanel();
+    UpdateModeButton();
+    if (nonShowCheck != nullptr) {
+        nonShowCheck->SetValue(MainConfig::Get().NonShow);
+    }
+    FitToContent();
+    Thaw();
+    Refresh();
+    Update();
+}
+
+bool MainFrame::Show(bool show) {
+    const bool changed = wxFrame::Show(show);
+    if (show && !shownOnce) {
+        // The toolkit measures some controls (the notebook's tabs) fully only once the window
+        // exists on the screen; fitting again then keeps the first layout the same as the one
+        // a later rebuild makes.
+        shownOnce = true;
+        FitToContent();
+    }
+    return changed;
+}
+
+void MainFrame::FitToContent() {
+    outerSizer->Layout();
+    GetSizer()->Layout();
+    // The old minimum would keep the window from shrinking to the new content.
+    SetMinSize(wxDefaultSize);
+    outerPanel->SetMinSize(outerSizer->GetMinSize());
+    SetClientSize(outerSizer->GetMinSize());
+    const wxSize size = ClientToWindowSize(GetClientSize());
+    SetMinSize(size);
+    SetSize(size);
+}
+
+bool MainFrame::Validate() {
+    switch (notebook->GetSelection()) {
+        case 0:
+            return standardPage->Validate();
+        case 1:
+            return combinationPage->Validate();
+        default:
+            orlShowError(this, _("Can't get selection page of notebook"));
+            notebook->SetFocus();
+            return false;
+    }
+}
+
+bool MainFrame::TransferDataToWindow() {
+    const MainConfig& config = MainConfig::Get();
+    passwordText->Clear();
+    if (nonShowCheck != nullptr) {
+        nonShowCheck->SetValue(config.NonShow);
+    }
+    standardPage->TransferDataToWindow();
+    combinationPage->TransferDataToWindow();
+    notebook->SetSelection(config.Standard ? 0 : 1);
+    deterSimpleCheck->SetValue(config.DeterSimplePassword);
+    return true;
+}
+
+bool MainFrame::TransferDataFromWindow() {
+    standardPage->TransferDataFromWindow();
+    combinationPage->TransferDataFromWindow();
+    MainConfig::Get().Standard = notebook->GetSelection() == 0;
+    return true;
+}
+
+wxString MainFrame::GetMaskedPassword() const {
+    if (password.empty()) {
+        return wxString();
+    }
+    return password.Left(1) + wxString('*', password.length() - 1);
+}
+
+bool MainFrame::HasResults() const {
+    return MainConfig::Get().PluralCreate && passwordText->GetLastPosition() > 0;
+}
+
+void MainFrame::ForgetPassword() {
+    password.clear();
+    password.Shrink();
+}
+
+void MainFrame::OnCreate(wxCommandEvent&) {
+    if (!Validate()) {
+        return;
+    }
+    TransferDataFromWindow();
+    const GenerationSettings settings = MainConfig::Get().GetGenerationSettings();
+    PasswordGenerator generator(settings, m_dictionary);
+    generator.Seed();
+    ErrorBoxReporter reporter(this);
+    if (!generator.CheckSetting(reporter)) {
+        return;
+    }
+    if (MainConfig::Get().PluralCreate) {
+        MakeBatch(generator);
+    } else {
+        MakeOne(generator);
+    }
+}
+
+void MainFrame::MakeOne(PasswordGenerator& generator) {
+    const MainConfig& config = MainConfig::Get();
+    password = generator.MakePassword();
+    if (password.empty()) {
+        orlShowError(this, _("Password generation error!\nPlease reconsider the setting"));
+    }
+    if (config.NonShow) {
+        passwordText->ChangeValue(GetMaskedPassword());
+        CopyRange(clipboardText, password, -1, -1);
+    } else {
+        passwordText->ChangeValue(password);
+    }
+    if (config.BeepOnCreate && !password.empty()) {
+        orlBell();
+    }
+}
+
+void MainFrame::MakeBatch(PasswordGenerator& generator) {
+    const MainConfig& config = MainConfig::Get();
+    wxBusyCursor busy;
+    wxArrayString batch;
+    if (!generator.MakePasswords(batch, static_cast<std::uint32_t>(config.PluralCreateCount))) {
+        orlShowError(this, _("Give up!.\nPlease reconsider the setting"));
+        passwordText->Clear();
+        return;
+    }
+    // The whole batch goes in at once, so the area is drawn once.
+    wxString text;
+    for (const wxString& line : batch) {
+        text << line << '\n';
+    }
+    passwordText->Freeze();
+    passwordText->ChangeValue(text);
+    passwordText->DiscardEdits();
+    passwordText->ShowPosition(0);
+    passwordText->SetInsertionPoint(0);
+    passwordText->Thaw();
+    if (config.BeepOnCreate) {
+        orlBell();
+    }
+}
+
+void MainFrame::OnCopy(wxCommandEvent&) {
+    const MainConfig& config = MainConfig::Get();
+    passwordText->SetFocus();
+    if (!config.PluralCreate && config.NonShow) {
+        CopyRange(clipboardText, password, -1, -1);
+        passwordText->SetFocus();
+        passwordText->ChangeValue(GetMaskedPassword());
+        passwordText->SelectAll();
+    } else {
+        passwordText->SelectAll();
+        if (passwordText->CanCopy()) {
+            passwordText->Copy();
+        }
+    }
+    if (config.BeepOnCopy) {
+        orlBell();
+    }
+}
+
+void MainFrame::OnCopySelection(wxCommandEvent&) {
+    const MainConfig& config = MainConfig::Get();
+    if (!passwordText->CanCopy()) {
+        return;
+    }
+    if (config.PluralCreate || !config.NonShow) {
+        passwordText->Copy();
+    } else {
+        long from = 0;
+        long to = 0;
+        passwordText->GetSelection(&from, &to);
+        CopyRange(clipboardText, password, from, to);
+    }
+    if (config.BeepOnCopy) {
+        orlBell();
+    }
+}
+
+void MainFrame::OnUpdateCopyButton(wxUpdateUIEvent& event) {
+    const MainConfig& config = MainConfig::Get();
+    if (!config.PluralCreate && config.NonShow) {
+        event.Enable(!password.empty());
+    } else {
+        event.Enable(passwordText->GetLastPosition() > 0);
+    }
+}
+
+void MainFrame::OnUpdateSaveButton(wxUpdateUIEvent& event) {
+    event.Enable(HasResults());
+}
+
+void MainFrame::OnUpdateCopySelection(wxUpdateUIEvent& event) {
+    event.Enable(passwordText->CanCopy());
+}
+
+void MainFrame::OnSave(wxCommandEvent&) {
+    if (!HasResults()) {
+        return;
+    }
+    MainConfig& config = MainConfig::Get();
+    wxString path = config.SaveFileName;
+    if (!orlSelectSaveFile(this, _("Save As"), path, wxEmptyString, true)) {
+        return;
+    }
+    config.SaveFileName = path;
+    if (!orlWritePrivateFile(path, passwordText->GetValue().utf8_string())) {
+        orlShowError(this, _("Couldn't save the file"));
+    }
+}
+
+void MainFrame::OnSwitchMode(wxCommandEvent&) {
+    MainConfig::Get().PluralCreate = !MainConfig::Get().PluralCreate;
+    Rebuild();
+}
+
+void MainFrame::OnExitButton(wxCommandEvent&) {
+    Close(true);
+}
+
+void MainFrame::OnNonShow(wxCommandEvent&) {
+    if (!ready || nonShowCheck == nullptr) {
+        return;
+    }
+    const bool nonShow = nonShowCheck->GetValue();
+    MainConfig::Get().NonShow = nonShow;
+    passwordText->ChangeValue(nonShow ? GetMaskedPassword() : password);
+}
+
+void MainFrame::OnDeterSimple(wxCommandEvent&) {
+    if (ready) {
+        MainConfig::Get().DeterSimplePassword = deterSimpleCheck->GetValue();
+    }
+}
+
+void MainFrame::OnNotebookPageChanged(wxBookCtrlEvent& event) {
+    if (ready && event.GetSelection() == 0) {
+        standardPage->RefreshSymbolList();
+    }
+    event.Skip();
+}
+
+void MainFrame::OnCloseWindow(wxCloseEvent&) {
+    TransferDataFromWindow();
+    Destroy();
+}
+
+void MainFrame::OnMoveWindow(wxMoveEvent& event) {
+    if (ready && !IsMaximized() && !IsIconized()) {
+        MainConfig::Get().MainPosition = GetPosition();
+    }
+    event.Skip();
+}

@@ -9,10 +9,12 @@
 #include <wx/frame.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
+#include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
 #include "engine/Dictionary.h"
+#include "engine/PasswordGenerator.h"
 #include "ui/main/CombinationPage.h"
 #include "ui/main/PasswordText.h"
 #include "ui/main/StandardPage.h"
@@ -32,6 +34,9 @@ class MainFrame : public wxFrame {
     // another copy of the program runs). The dictionary must outlive the window.
     explicit MainFrame(const wxPoint& position, const Dictionary& dictionary = Dictionary::Get());
 
+    // Fits the window to its content the first time it is shown.
+    bool Show(bool show = true) override;
+
     // Asks the selected page to check its controls.
     bool Validate() override;
     bool TransferDataToWindow() override;
@@ -45,4 +50,49 @@ class MainFrame : public wxFrame {
     wxString GetMaskedPassword() const;
     // True in plural mode with a batch shown.
     bool HasResults() const;
+
+  private:
+    void BuildControls();
+    void BuildResultPanel();
+    void UpdateModePicture();
+    void UpdateModeButton();
+    void FitToContent();
+    void ForgetPassword();
+    void MakeOne(PasswordGenerator& generator);
+    void MakeBatch(PasswordGenerator& generator);
+
+    void OnCreate(wxCommandEvent& event);
+    void OnSwitchMode(wxCommandEvent& event);
+    void OnCopy(wxCommandEvent& event);
+    void OnUpdateCopyButton(wxUpdateUIEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnUpdateSaveButton(wxUpdateUIEvent& event);
+    void OnExitButton(wxCommandEvent& event);
+    void OnCopySelection(wxCommandEvent& event);
+    void OnUpdateCopySelection(wxUpdateUIEvent& event);
+    void OnNonShow(wxCommandEvent& event);
+    void OnDeterSimple(wxCommandEvent& event);
+    void OnNotebookPageChanged(wxBookCtrlEvent& event);
+    void OnCloseWindow(wxCloseEvent& event);
+    void OnMoveWindow(wxMoveEvent& event);
+
+    const Dictionary& m_dictionary;
+    wxString password;  // the last single password, unmasked
+    bool ready = false;
+    bool shownOnce = false;
+    wxPanel* outerPanel = nullptr;
+    wxBoxSizer* outerSizer = nullptr;
+    wxStaticBitmap* modePicture = nullptr;
+    wxPanel* resultPanel = nullptr;
+    PasswordText* passwordText = nullptr;
+    wxTextCtrl* clipboardText = nullptr;  // hidden; holds the real password for copying
+    wxCheckBox* nonShowCheck = nullptr;   // single mode only
+    wxButton* createButton = nullptr;
+    wxButton* modeButton = nullptr;
+    StandardPage* standardPage = nullptr;
+    CombinationPage* combinationPage = nullptr;
+    wxNotebook* notebook = nullptr;
+    wxCheckBox* deterSimpleCheck = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
 };

@@ -2,11 +2,11 @@
 // standard password, kept in the main settings.
 #pragma once
 
-#include <wx/checkbox.h>
-#include <wx/combobox.h>
 #include <wx/panel.h>
-#include <wx/slider.h>
-#include <wx/stattext.h>
+
+#include <memory>
+
+#include "ui/main/CharacterKindControls.h"
 
 class StandardPage : public wxPanel {
   public:
@@ -15,6 +15,7 @@ class StandardPage : public wxPanel {
     static constexpr wxWindowID kSymbolCheckId = 2502;
 
     explicit StandardPage(wxWindow* parent);
+    ~StandardPage() override;
 
     // Moves the main settings' standard password record into the controls.
     bool TransferDataToWindow() override;
@@ -32,17 +33,8 @@ class StandardPage : public wxPanel {
     void OnLengthScroll(wxScrollEvent& event);
     void OnSymbolCheck(wxCommandEvent& event);
 
-    void ShowLength(int length);
-
     bool constructed = false;
-    wxStaticText* lengthLabel = nullptr;
-    wxSlider* lengthSlider = nullptr;
-    wxCheckBox* upperCheck = nullptr;
-    wxCheckBox* lowerCheck = nullptr;
-    wxCheckBox* digitCheck = nullptr;
-    wxCheckBox* symbolCheck = nullptr;
-    wxComboBox* symbolCombo = nullptr;
-    wxCheckBox* useAllKindCheck = nullptr;
+    std::unique_ptr<CharacterKindControls> kinds;
 
     wxDECLARE_EVENT_TABLE();
 };

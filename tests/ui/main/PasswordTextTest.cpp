@@ -13,11 +13,15 @@
 #include <utility>
 #include <vector>
 
+#include "support/ClipboardText.h"
 #include "support/GdkKeys.h"
 #include "support/WaitForEvents.h"
 #include "support/WindowFixture.h"
 
 namespace {
+
+using testsupport::ClipboardText;
+using testsupport::SetClipboardText;
 
 constexpr long kPluralStyle = wxTE_MULTILINE | wxTE_PROCESS_TAB | wxTE_DONTWRAP;
 
@@ -93,25 +97,6 @@ void PressKey(wxWindow* frame, guint keyval, guint state) {
     GdkWindow* window = frame->GTKGetDrawingWindow();
     ASSERT_NE(window, nullptr) << "the frame is not shown";
     testsupport::SendKey(window, keyval, state, gdk_event_put);
-}
-
-void SetClipboardText(const wxString& text) {
-    wxClipboardLocker lock;
-    ASSERT_FALSE(!lock);
-    ASSERT_TRUE(wxTheClipboard->SetData(new wxTextDataObject(text)));
-}
-
-wxString ClipboardText() {
-    wxClipboardLocker lock;
-    if (!lock) {
-        return "<clipboard not open>";
-    }
-    if (!wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) {
-        return "<no text>";
-    }
-    wxTextDataObject data;
-    wxTheClipboard->GetData(data);
-    return data.GetText();
 }
 
 struct Selection {

@@ -9,6 +9,7 @@
 #include "engine/SymbolStrings.h"
 #include "framework/orlFonts.h"
 #include "settings/MainConfig.h"
+#include "support/FocusChecks.h"
 #include "support/LiveSettingsFixture.h"
 #include "support/MessageBoxExpectation.h"
 #include "support/Strings.h"
@@ -17,18 +18,8 @@
 
 namespace {
 
-wxArrayString Array(const std::vector<wxString>& items) {
-    wxArrayString array;
-    for (const wxString& item : items) {
-        array.Add(item);
-    }
-    return array;
-}
-
-// Lists as standard strings, so that failures print readably.
-std::vector<std::string> Texts(const std::vector<wxString>& items) {
-    return testsupport::Strings(Array(items));
-}
+using testsupport::Array;
+using testsupport::Texts;
 
 std::vector<std::string> ListOf(const wxComboBox* combo) {
     return testsupport::Strings(combo->GetStrings());
@@ -368,7 +359,8 @@ TEST_F(StandardPageTest, ValidationReportsTheFirstFaultAndFocusesTheControlToCor
         EXPECT_FALSE(valid);
         EXPECT_EQ(message, c.message);
         EXPECT_EQ(parent, Frame());
-        EXPECT_EQ(wxWindow::FindFocus(), c.symbol ? static_cast<wxWindow*>(combo) : upper);
+        EXPECT_TRUE(HasFocusWithin(c.symbol ? static_cast<wxWindow*>(combo) : upper))
+            << "the focus is on the control to correct";
         EXPECT_EQ(combo->GetValue(), c.textAfter);
         EXPECT_EQ(Config().StandardUseChar, before) << "validation leaves the settings alone";
     }

@@ -1,0 +1,17 @@
+#include "framework/orlHelpFile.h"
+
+orlHelpFileLayout orlGetPlatformHelpFileLayout() {
+    return {"/", "htb"};
+}
+
+wxString orlGetHelpFileName(const wxString& directory, const wxString& localeName,
+                            const wxString& name) {
+    return orlGetHelpFileName(directory, localeName, name, orlGetPlatformHelpFileLayout());
+}
+
+wxString orlGetHelpFileName(const wxString& directory, const wxString& localeName,
+                            const wxString& name, const orlHelpFileLayout& layout) {
+    const wxString lang = localeName.Left(2).Lower();
+    const wxString& sep = layout.separator;
+    return directory + sep + "docs" + sep + lang + sep + name + "." + layout.extension;
+}

@@ -1,0 +1,15 @@
+#include "framework/orlProductInfo.h"
+
+#include <wx/intl.h>
+
+wxString orlGetProductRightsLabel() {
+    return _("Copyright");
+}
+
+wxString orlGetProductRightsNotice() {
+    return _("Copyright (C) 2026 The tessarin developers\nThis program comes with no warranty.");
+}
+
+wxString orlGetProductWebAddress() {
+    return "https://tessarin.org/";
+}

@@ -1,0 +1,12 @@
+// The product's own texts that the about box and the version page show: who holds the rights
+// to it and where it lives on the web.
+#pragma once
+
+#include <wx/string.h>
+
+// The label of the group that holds the rights notice ("Copyright"), translated.
+wxString orlGetProductRightsLabel();
+// The rights notice, translated; it may run over more than one line.
+wxString orlGetProductRightsNotice();
+// The product's web address, as it stands in every language.
+wxString orlGetProductWebAddress();
