@@ -1,5 +1,6 @@
-# The toolkit as two link targets: wx::base (strings, files, locale; no windows)
-# and wx::core (windows, on top of wx::base). The engine links only wx::base.
+# The toolkit as link targets: wx::base (strings, files, locale; no windows), wx::core
+# (windows, on top of wx::base) and wx::html (the HTML help viewer, on top of wx::core).
+# The engine links only wx::base.
 
 function(tessarin_wx_target target)
   add_library(${target} INTERFACE)
@@ -17,3 +18,8 @@ find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
 list(REMOVE_DUPLICATES wxWidgets_DEFINITIONS)
 tessarin_wx_target(tessarin_wx_core)
 add_library(wx::core ALIAS tessarin_wx_core)
+
+find_package(wxWidgets 3.2 REQUIRED COMPONENTS html core base)
+list(REMOVE_DUPLICATES wxWidgets_DEFINITIONS)
+tessarin_wx_target(tessarin_wx_html)
+add_library(wx::html ALIAS tessarin_wx_html)

@@ -20,15 +20,10 @@
 #include "support/DialogExpectation.h"
 #include "support/FocusChecks.h"
 #include "support/GdkKeys.h"
+#include "support/LogDialogExpectation.h"
 #include "support/MessageBoxExpectation.h"
 #include "support/WaitForEvents.h"
 #include "support/WxTesting.h"
-
-template <>
-class wxExpectModal<orlLogDialog> : public ExpectDialog<orlLogDialog> {
-  public:
-    using ExpectDialog<orlLogDialog>::ExpectDialog;
-};
 
 // Shows the window (not modally) and lets the toolkit map and lay it out.
 inline void ShowOnScreen(wxWindow* window) {

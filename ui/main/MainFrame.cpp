@@ -9,8 +9,10 @@
 #include "framework/dialogs/orlBell.h"
 #include "framework/dialogs/orlSelectSaveFile.h"
 #include "framework/dialogs/orlShowError.h"
+#include "framework/orlHelpFile.h"
 #include "framework/orlPrivateFile.h"
 #include "settings/MainConfig.h"
+#include "settings/orlSystemConfig.h"
 #include "ui/main/ModePictures.h"
 
 namespace {
@@ -53,6 +55,7 @@ wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
     EVT_BUTTON(wxID_SAVEAS, MainFrame::OnSave)
     EVT_UPDATE_UI(wxID_SAVEAS, MainFrame::OnUpdateSaveButton)
     EVT_BUTTON(wxID_CLOSE, MainFrame::OnExitButton)
+    EVT_BUTTON(wxID_HELP, MainFrame::OnHelp)
     EVT_MENU(PasswordText::kCopySelectionId, MainFrame::OnCopySelection)
     EVT_UPDATE_UI(PasswordText::kCopySelectionId, MainFrame::OnUpdateCopySelection)
     EVT_PASSWORD_COPY_COMMAND(PasswordText::kPasswordCopyId, MainFrame::OnCopySelection)
@@ -433,6 +436,14 @@ void MainFrame::OnSwitchMode(wxCommandEvent&) {
 
 void MainFrame::OnExitButton(wxCommandEvent&) {
     Close(true);
+}
+
+void MainFrame::OnHelp(wxCommandEvent&) {
+    const wxLocale* locale = wxGetLocale();
+    const wxString path =
+        orlGetHelpFileName(orlSystemConfig::Get().GetProgramDirectory(),
+                           locale != nullptr ? locale->GetCanonicalName() : wxString(), "tessarin");
+    helpViewer.Show(this, path);
 }
 
 void MainFrame::OnNonShow(wxCommandEvent&) {

@@ -16,6 +16,7 @@
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
 #include "ui/main/CombinationPage.h"
+#include "ui/main/HelpViewer.h"
 #include "ui/main/PasswordText.h"
 #include "ui/main/StandardPage.h"
 
@@ -68,6 +69,7 @@ class MainFrame : public wxFrame {
     void OnSave(wxCommandEvent& event);
     void OnUpdateSaveButton(wxUpdateUIEvent& event);
     void OnExitButton(wxCommandEvent& event);
+    void OnHelp(wxCommandEvent& event);
     void OnCopySelection(wxCommandEvent& event);
     void OnUpdateCopySelection(wxUpdateUIEvent& event);
     void OnNonShow(wxCommandEvent& event);
@@ -93,6 +95,7 @@ class MainFrame : public wxFrame {
     CombinationPage* combinationPage = nullptr;
     wxNotebook* notebook = nullptr;
     wxCheckBox* deterSimpleCheck = nullptr;
+    HelpViewer helpViewer;  // closes the help window with the main window
 
     wxDECLARE_EVENT_TABLE();
 };

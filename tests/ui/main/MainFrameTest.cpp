@@ -15,11 +15,13 @@
 #include <vector>
 
 #include "engine/Dictionary.h"
+#include "settings/orlSystemConfig.h"
 #include "support/ClipboardText.h"
 #include "support/DialogExpectation.h"
 #include "support/FocusChecks.h"
 #include "support/GdkKeys.h"
 #include "support/LiveSettingsFixture.h"
+#include "support/LogDialogExpectation.h"
 #include "support/MessageBoxExpectation.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
@@ -576,6 +578,26 @@ TEST_F(MainFrameTest, MovingTheWindowRecordsItsPosition) {
     frame->Move(wxPoint(123, 87));
     EXPECT_TRUE(testsupport::WaitUntil([&] { return Config().MainPosition == wxPoint(123, 87); }))
         << Config().MainPosition.x << "," << Config().MainPosition.y;
+}
+
+TEST_F(MainFrameTest, HelpReportsTheBookItLookedForBesideTheProgram) {
+    TempDirectory programDirectory;
+    orlSystemConfig& locator = orlSystemConfig::Get();
+    const wxString package = locator.GetPackage();
+    const wxString programPath = locator.GetProgramPath();
+    locator.Init("tessarin", programDirectory.At("tessarin"));
+    Open();
+    wxString message, report;
+    wxTEST_DIALOG(Click(wxID_HELP), wxExpectModal<orlLogDialog>([&](orlLogDialog* dialog) {
+                      message = MessageOf(dialog);
+                      report = ReportOf(dialog);
+                      EXPECT_EQ(dialog->GetParent(), frame);
+                      return wxID_OK;
+                  }));
+    locator.Init(package, programPath);
+    EXPECT_EQ(message, "The Help file is not found");
+    EXPECT_TRUE(report.StartsWith(programDirectory.At("docs/"))) << report;
+    EXPECT_TRUE(report.EndsWith("/tessarin.htb")) << report;
 }
 
 TEST_F(MainFrameTest, ReturningToTheStandardPageOffersTheNewestSymbolHistory) {
