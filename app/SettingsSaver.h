@@ -1,0 +1,11 @@
+// Writing the main settings to their store, with a report to the user when that fails.
+#pragma once
+
+#include <wx/string.h>
+#include <wx/window.h>
+
+// Writes the live main settings to the store the locator names for the initial file and
+// flushes it. On failure the user is told "<program>: The setting cannot be saved": in a
+// report naming the settings file when they live in one, else in an error box. `parent` may be
+// null. True when everything was written.
+bool SaveMainSettings(wxWindow* parent, const wxString& initialFile);

@@ -1,0 +1,25 @@
+// The program's entry point: the toolkit's start, run and end, with the exit status the
+// start-up chose when it ends the program at once (0 after the help or the version, 2 after a
+// wrong command line).
+#include <wx/app.h>
+#include <wx/init.h>
+
+#include "app/App.h"
+
+wxIMPLEMENT_APP_NO_MAIN(App);
+
+int main(int argc, char** argv) {
+    if (!wxEntryStart(argc, argv)) {
+        return 1;
+    }
+    int status = 0;
+    App& app = wxGetApp();
+    if (app.CallOnInit()) {
+        status = app.OnRun();
+        app.OnExit();
+    } else {
+        status = app.GetStartExitStatus();
+    }
+    wxEntryCleanup();
+    return status;
+}
