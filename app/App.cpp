@@ -1,7 +1,6 @@
 #include "app/App.h"
 
 #include <glib-unix.h>
-#include <wx/clipbrd.h>
 #include <wx/cmdline.h>
 #include <wx/config.h>
 #include <wx/filename.h>
@@ -12,6 +11,7 @@
 #include <csignal>
 #include <vector>
 
+#include "app/ClipboardHandOver.h"
 #include "app/CommandLine.h"
 #include "app/SettingsSaver.h"
 #include "engine/Dictionary.h"
@@ -39,14 +39,13 @@ void AddCatalogDirectory(const wxString& directory) {
 // A request to end (the session ending, a kill, Ctrl+C in the terminal) closes the main
 // window as the user would, so that the settings are written on the way out. The main loop
 // runs it, never the signal itself.
-gboolean CloseOnSignal(gpointer) {
-    if (wxTheApp != nullptr) {
-        if (wxWindow* window = wxTheApp->GetTopWindow()) {
-            window->Close(true);
-            wxWakeUpIdle();  // the closed window is deleted, and the loop ended, when idle
-        } else {
-            wxTheApp->ExitMainLoop();
-        }
+gboolean CloseOnSignal(gpointer data) {
+    auto* app = static_cast<App*>(data);
+    if (wxWindow* window = app->GetTopWindow()) {
+        window->Close(true);
+        wxWakeUpIdle();  // the closed window is deleted, and the loop ended, when idle
+    } else {
+        app->ExitMainLoop();
     }
     return G_SOURCE_CONTINUE;
 }
@@ -60,7 +59,9 @@ App::App() {
     SetAppName("tessarin");
 }
 
-App::~App() = default;
+App::~App() {
+    UnwatchSignals();
+}
 
 bool App::OnInit() {
     return Start(argv.GetArguments());
@@ -112,10 +113,16 @@ bool App::Start(const wxArrayString& arguments) {
     locator.Init(GetAppName(), programPath);
     MainConfig& config = MainConfig::Get();
     config.SetDefaults();
-    if (std::unique_ptr<wxConfigBase> store = locator.Create(initialFile)) {
+    // Reading creates nothing: a new settings file (and its directory) is made at the end.
+    if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
         config.Load(*store);
     }
     Dictionary::Get().Load(config.GetDictionaryDirectory());
+
+    // From here on a request to end waits for the main loop, which closes the window and
+    // writes the settings. Installed before the single-instance name is taken, so that once
+    // that name exists a request to end is never fatal.
+    WatchSignals();
 
     wxPoint position = config.MainPosition;
     instanceChecker = std::make_unique<wxSingleInstanceChecker>();
@@ -126,26 +133,29 @@ bool App::Start(const wxArrayString& arguments) {
     }
 
     auto* frame = new MainFrame(position);
+    frame->SetSettingsSaver([this](wxWindow* parent) { return SaveSettings(parent); });
     frame->Show();
     SetTopWindow(frame);
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        g_unix_signal_add(signal, CloseOnSignal, nullptr);
-    }
     return true;
 }
 
+void App::ExitMainLoop() {
+    LimitToolkitClipboardWait(std::chrono::seconds(1));
+    wxApp::ExitMainLoop();
+}
+
 void App::Finish() {
+    UnwatchSignals();
     SaveSettings(nullptr);
-    // What the program put on the clipboard stays there for the other programs.
-    if (wxTheClipboard != nullptr) {
-        wxTheClipboard->Flush();
-    }
+    // What the program put on the clipboard stays there for the other programs: the desktop's
+    // clipboard manager, if there is one, is asked to keep it, but the close never waits long.
+    HandClipboardToManager(std::chrono::seconds(1));
     instanceChecker.reset();
     delete wxConfigBase::Set(nullptr);
 }
 
 bool App::SaveSettings(wxWindow* parent) {
-    return SaveMainSettings(parent, initialFile);
+    return SaveMainSettings(parent, GetAppName(), initialFile);
 }
 
 wxString App::GetProgramDirectory() const {
@@ -158,6 +168,20 @@ wxString App::GetLocaleName() const {
 
 bool App::IsAnotherInstanceRunning() const {
     return instanceChecker != nullptr && instanceChecker->IsAnotherRunning();
+}
+
+void App::WatchSignals() {
+    UnwatchSignals();
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        signalSources.push_back(g_unix_signal_add(signal, CloseOnSignal, this));
+    }
+}
+
+void App::UnwatchSignals() {
+    for (const unsigned source : signalSources) {
+        g_source_remove(source);
+    }
+    signalSources.clear();
 }
 
 void App::SetUpTranslations(const wxString& programDirectory) {

@@ -10,6 +10,7 @@
 #include <wx/string.h>
 
 #include <memory>
+#include <vector>
 
 class App : public wxApp {
   public:
@@ -20,6 +21,8 @@ class App : public wxApp {
 
     bool OnInit() override;
     int OnExit() override;
+    // The main loop ends: the toolkit's own wait for a clipboard manager is kept short.
+    void ExitMainLoop() override;
 
     // Start-up from the command line's words (the program path first). True when the main
     // window is open; false when the program should end at once (help, version, a wrong
@@ -44,9 +47,13 @@ class App : public wxApp {
   private:
     void SetUpTranslations(const wxString& programDirectory);
     void ShowVersion(const wxString& programDirectory);
+    // SIGTERM, SIGINT and SIGHUP close the main window through the main loop while watched.
+    void WatchSignals();
+    void UnwatchSignals();
 
     wxLocale locale;
     wxString initialFile;
     std::unique_ptr<wxSingleInstanceChecker> instanceChecker;
     int startExitStatus = 1;
+    std::vector<unsigned> signalSources;
 };

@@ -5,7 +5,7 @@
 #include <wx/window.h>
 
 // Writes the live main settings to the store the locator names for the initial file and
-// flushes it. On failure the user is told "<program>: The setting cannot be saved": in a
+// flushes it. On failure the user is told "<appName>: The setting cannot be saved": in a
 // report naming the settings file when they live in one, else in an error box. `parent` may be
 // null. True when everything was written.
-bool SaveMainSettings(wxWindow* parent, const wxString& initialFile);
+bool SaveMainSettings(wxWindow* parent, const wxString& appName, const wxString& initialFile);

@@ -1,14 +1,22 @@
-// The program's entry point: the toolkit's start, run and end, with the exit status the
-// start-up chose when it ends the program at once (0 after the help or the version, 2 after a
-// wrong command line).
+// The program's entry point. The options of the terminal (the help, --generate, --check) run
+// without the windowed toolkit; anything else starts the window: the toolkit's start, run and
+// end, with the exit status the start-up chose when it ends the program at once (0 after the
+// version, 2 after a wrong command line).
 #include <wx/app.h>
 #include <wx/init.h>
 
+#include <cstdio>
+
 #include "app/App.h"
+#include "app/CommandLine.h"
+#include "app/TerminalMode.h"
 
 wxIMPLEMENT_APP_NO_MAIN(App);
 
 int main(int argc, char** argv) {
+    if (IsTerminalRequest(argc, argv)) {
+        return RunTerminalMode(argc, argv, stdin, stdout, stderr);
+    }
     if (!wxEntryStart(argc, argv)) {
         return 1;
     }

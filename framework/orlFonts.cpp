@@ -1,5 +1,6 @@
 #include "framework/orlFonts.h"
 
+#include <wx/app.h>
 #include <wx/settings.h>
 
 #include "framework/orlLocaleFacts.h"
@@ -10,7 +11,11 @@ namespace {
 // The encoding asks for Shift_JIS where the toolkit honours it; GTK draws everything in
 // Unicode and keeps only the face and the size.
 wxFont SharedFont(const wxString& japaneseFace) {
-    const wxFont base = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    // Without the windowed toolkit (the program run from a terminal without a window) there
+    // is no system font to ask for; a plain font of the usual size stands in, never drawn.
+    const bool windowed = wxTheApp != nullptr && wxTheApp->IsGUI();
+    const wxFont base = windowed ? wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)
+                                 : wxFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
     if (orlIsJapaneseLanguage(orlGetLocaleFacts().GetSystemLanguageName())) {
         const wxFont japanese(wxFontInfo(base.GetFractionalPointSize())
                                   .Family(wxFONTFAMILY_SWISS)

@@ -164,20 +164,38 @@ bool orlSystemConfig::IsFileStore(const wxString& initialFile) const {
     return !GetConfigFileName(initialFile).empty();
 }
 
-std::unique_ptr<wxConfigBase> orlSystemConfig::Create(const wxString& initialFile) const {
+// The settings file a store for the initial file works on, as an absolute path.
+wxString orlSystemConfig::GetStoreFileName(const wxString& initialFile) const {
     const wxString name = GetConfigFileName(initialFile);
     if (IsBlank(name)) {
-        const wxString file = GetDefaultFileName(m_package);
-        // The toolkit does not make the directory when it saves.
-        orl::MakeDirectories(orlFileName(file).GetPath());
+        return GetDefaultFileName(m_package);
+    }
+    // A relative initial file is taken against the working directory.
+    return Absolute(name, wxEmptyString);
+}
+
+std::unique_ptr<wxConfigBase> orlSystemConfig::Create(const wxString& initialFile) const {
+    const wxString file = GetStoreFileName(initialFile);
+    // The toolkit does not make the directory when it saves; a failure shows when flushing.
+    orl::MakeDirectories(orlFileName(file).GetPath());
+    return Open(initialFile, file);
+}
+
+std::unique_ptr<wxConfigBase> orlSystemConfig::OpenForReading(const wxString& initialFile) const {
+    const wxString file = GetStoreFileName(initialFile);
+    if (!orl::FileExists(file)) {
+        return nullptr;
+    }
+    return Open(initialFile, file);
+}
+
+std::unique_ptr<wxConfigBase> orlSystemConfig::Open(const wxString& initialFile,
+                                                    const wxString& file) const {
+    if (IsBlank(GetConfigFileName(initialFile))) {
         // No global file of its own: the toolkit's machine-wide one for the package.
         return OpenFileStore(m_package, file, wxEmptyString,
                              wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_GLOBAL_FILE);
     }
-    // A relative initial file is taken against the working directory, both for its
-    // directories and for the file itself.
-    const wxString file = Absolute(name, wxEmptyString);
-    orl::MakeDirectories(orlFileName(file).GetPath());  // a failure shows when flushing
     return OpenFileStore(m_package, file, file,
                          wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_RELATIVE_PATH);
 }

@@ -48,9 +48,14 @@ class orlSystemConfig {
     // file, its missing directories are created first; a missing file starts empty and is
     // created, readable and writable by its owner only, when the store is flushed.
     std::unique_ptr<wxConfigBase> Create(const wxString& initialFile) const;
+    // A store for reading only, over the same file, that touches nothing on the disk: null
+    // when the settings file does not exist (the defaults then stand).
+    std::unique_ptr<wxConfigBase> OpenForReading(const wxString& initialFile) const;
 
   private:
     void ReadRedirect(const wxConfigBase& systemFile);
+    wxString GetStoreFileName(const wxString& initialFile) const;
+    std::unique_ptr<wxConfigBase> Open(const wxString& initialFile, const wxString& file) const;
     wxString GetSystemFilePath() const;
 
     wxString m_package;

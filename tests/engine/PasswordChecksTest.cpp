@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/Dictionary.h"
+#include "engine/OneWordDictionaryTest.h"
 #include "engine/PasswordGenerator.h"
 #include "support/FixedIdentity.h"
 #include "support/TempDirectory.h"
@@ -44,15 +45,8 @@ std::wstring Repeat(const std::wstring& piece, std::size_t times) {
 }
 
 // A dictionary of one six-letter word and no identity at all, unless a test sets one.
-class SimplePasswordTest : public testing::Test {
+class SimplePasswordTest : public OneWordDictionaryTest {
   protected:
-    void SetUp() override {
-        FixedIdentity::Use("", "", "");
-        dir.WriteFile("words.dic", "sunset\n");
-        ASSERT_TRUE(dictionary.Load(dir.Root()));
-    }
-    void TearDown() override { orlSetIdentity(nullptr); }
-
     // Checks each case for its code and for the verdict that goes with it.
     void ExpectCodes(const std::vector<Case>& cases) {
         for (const Case& c : cases) {
@@ -63,11 +57,6 @@ class SimplePasswordTest : public testing::Test {
             EXPECT_EQ(simple, c.code < 0);
         }
     }
-
-    TempDirectory dir;
-    Dictionary dictionary;
-    GenerationSettings settings;
-    PasswordGenerator generator{settings, dictionary};
 };
 
 TEST_F(SimplePasswordTest, JudgesLengthAfterRemovingWhiteSpace) {

@@ -14,6 +14,7 @@
 #include "settings/MainConfig.h"
 #include "settings/orlSystemConfig.h"
 #include "ui/main/ModePictures.h"
+#include "ui/preferences/PreferenceDialog.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
     EVT_UPDATE_UI(wxID_SAVEAS, MainFrame::OnUpdateSaveButton)
     EVT_BUTTON(wxID_CLOSE, MainFrame::OnExitButton)
     EVT_BUTTON(wxID_HELP, MainFrame::OnHelp)
+    EVT_BUTTON(MainFrame::kPreferencesId, MainFrame::OnPreferences)
     EVT_MENU(PasswordText::kCopySelectionId, MainFrame::OnCopySelection)
     EVT_UPDATE_UI(PasswordText::kCopySelectionId, MainFrame::OnUpdateCopySelection)
     EVT_PASSWORD_COPY_COMMAND(PasswordText::kPasswordCopyId, MainFrame::OnCopySelection)
@@ -436,6 +438,24 @@ void MainFrame::OnSwitchMode(wxCommandEvent&) {
 
 void MainFrame::OnExitButton(wxCommandEvent&) {
     Close(true);
+}
+
+void MainFrame::SetSettingsSaver(std::function<bool(wxWindow*)> saver) {
+    saveSettings = std::move(saver);
+}
+
+void MainFrame::OnPreferences(wxCommandEvent&) {
+    PreferenceDialog dialog(this);
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    // The accepted settings are written at once; a failure has been reported, and the window
+    // takes the new settings all the same.
+    if (saveSettings) {
+        saveSettings(this);
+    }
+    combinationPage->ApplyListFont();
+    Rebuild();
 }
 
 void MainFrame::OnHelp(wxCommandEvent&) {

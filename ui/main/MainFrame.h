@@ -13,6 +13,8 @@
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
+#include <functional>
+
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
 #include "ui/main/CombinationPage.h"
@@ -47,6 +49,10 @@ class MainFrame : public wxFrame {
     // preferences) and fits the window to it; the shown result is dropped.
     void Rebuild();
 
+    // What writes the settings after the preferences were accepted (reporting a failure over
+    // the window it is given); without one the settings are not written then.
+    void SetSettingsSaver(std::function<bool(wxWindow*)> saver);
+
     // The first character of the password, then one "*" for each further character.
     wxString GetMaskedPassword() const;
     // True in plural mode with a batch shown.
@@ -70,6 +76,7 @@ class MainFrame : public wxFrame {
     void OnUpdateSaveButton(wxUpdateUIEvent& event);
     void OnExitButton(wxCommandEvent& event);
     void OnHelp(wxCommandEvent& event);
+    void OnPreferences(wxCommandEvent& event);
     void OnCopySelection(wxCommandEvent& event);
     void OnUpdateCopySelection(wxUpdateUIEvent& event);
     void OnNonShow(wxCommandEvent& event);
@@ -95,6 +102,7 @@ class MainFrame : public wxFrame {
     CombinationPage* combinationPage = nullptr;
     wxNotebook* notebook = nullptr;
     wxCheckBox* deterSimpleCheck = nullptr;
+    std::function<bool(wxWindow*)> saveSettings;
     HelpViewer helpViewer;  // closes the help window with the main window
 
     wxDECLARE_EVENT_TABLE();

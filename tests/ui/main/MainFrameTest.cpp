@@ -25,6 +25,13 @@
 #include "support/MessageBoxExpectation.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
+#include "ui/preferences/PreferenceDialog.h"
+
+template <>
+class wxExpectModal<PreferenceDialog> : public ExpectDialog<PreferenceDialog> {
+  public:
+    using ExpectDialog<PreferenceDialog>::ExpectDialog;
+};
 
 namespace {
 
@@ -598,6 +605,33 @@ TEST_F(MainFrameTest, HelpReportsTheBookItLookedForBesideTheProgram) {
     EXPECT_EQ(message, "The Help file is not found");
     EXPECT_TRUE(report.StartsWith(programDirectory.At("docs/"))) << report;
     EXPECT_TRUE(report.EndsWith("/tessarin.htb")) << report;
+}
+
+TEST_F(MainFrameTest, AcceptedPreferencesAreSavedAndRebuildTheWindow) {
+    Open();
+    int saves = 0;
+    wxWindow* saveParent = nullptr;
+    frame->SetSettingsSaver([&](wxWindow* parent) {
+        ++saves;
+        saveParent = parent;
+        return false;  // a failed save still rebuilds the window
+    });
+    Click(MainFrame::kCreateId);
+    ASSERT_FALSE(Text()->IsEmpty());
+
+    wxTEST_DIALOG(Click(MainFrame::kPreferencesId), wxExpectModal<PreferenceDialog>(wxID_CANCEL));
+    EXPECT_EQ(saves, 0);
+    EXPECT_FALSE(Text()->IsEmpty()) << "Cancel changes nothing";
+
+    const wxFont listFont(15, wxFONTFAMILY_TELETYPE, wxFONTSTYLE_ITALIC, wxFONTWEIGHT_BOLD);
+    wxTEST_DIALOG(Click(MainFrame::kPreferencesId), wxExpectModal<PreferenceDialog>([&](auto*) {
+                      Config().CombinationListFont = listFont;  // as an accepted dialog would
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(saveParent, frame);
+    EXPECT_TRUE(Text()->IsEmpty()) << "the window was rebuilt";
+    EXPECT_EQ(Find(CombinationPage::kListId)->GetFont(), listFont);
 }
 
 TEST_F(MainFrameTest, ReturningToTheStandardPageOffersTheNewestSymbolHistory) {

@@ -1,0 +1,449 @@
+// The application object started and ended inside the test process, as the toolkit does it:
+// the command line's words, a settings file of the test's own under a home directory of its
+// own, the main window worked through its controls, and the settings file read back.
+#include "app/App.h"
+
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+#include <sys/stat.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/msgout.h>
+#include <wx/notebook.h>
+#include <wx/stattext.h>
+#include <wx/weakref.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/BackgroundProgram.h"
+#include "framework/dialogs/orlAbout.h"
+#include "framework/orlIdentity.h"
+#include "settings/MainConfig.h"
+#include "support/CountingBell.h"
+#include "support/LogDialogExpectation.h"
+#include "support/MessageBoxExpectation.h"
+#include "support/RunProgram.h"
+#include "support/TempDirectory.h"
+#include "support/WaitForEvents.h"
+#include "ui/main/MainFrame.h"
+
+template <>
+class wxExpectModal<orlAbout> : public ExpectDialog<orlAbout> {
+  public:
+    using ExpectDialog<orlAbout>::ExpectDialog;
+};
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets an environment variable while it lives, then puts the old value back.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const wxString& value) : m_name(name) {
+        if (const char* old = std::getenv(name)) {
+            m_old = old;
+        }
+        setenv(name, value.fn_str(), 1);
+    }
+    ~ScopedVariable() {
+        if (m_old) {
+            setenv(m_name, m_old->c_str(), 1);
+        } else {
+            unsetenv(m_name);
+        }
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+  private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+// Keeps what the toolkit's message output prints (the command-line parser's usage text and
+// errors) while it lives.
+class CapturedOutput : public wxMessageOutput {
+  public:
+    CapturedOutput() : m_previous(wxMessageOutput::Set(this)) {}
+    ~CapturedOutput() override { wxMessageOutput::Set(m_previous); }
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+
+    void Output(const wxString& text) override { m_text += text; }
+    const wxString& Text() const { return m_text; }
+
+  private:
+    wxMessageOutput* m_previous;
+    wxString m_text;
+};
+
+// The entries of a settings file, named "Group/Name" ("Name" for those before any group).
+std::map<std::string, std::string> ReadSettings(const wxString& path) {
+    std::map<std::string, std::string> entries;
+    std::ifstream in(path.utf8_string());
+    std::string group;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.front() == '[' && line.back() == ']') {
+            group = line.substr(1, line.size() - 2) + "/";
+        } else if (const size_t equals = line.find('='); equals != std::string::npos) {
+            entries[group + line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    return entries;
+}
+
+// Every file and directory under the root, relative to it.
+std::set<std::string> FilesUnder(const wxString& root) {
+    std::set<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root.utf8_string())) {
+        files.insert(fs::relative(entry.path(), root.utf8_string()).string());
+    }
+    return files;
+}
+
+wxString LockName() {
+    return ".tessarin-" + orlGetIdentity().GetLoginName();
+}
+
+// Where the window is on the screen, as the X server has it.
+wxPoint ScreenOrigin(wxWindow* window) {
+    gint x = -1;
+    gint y = -1;
+    if (GdkWindow* gdkWindow = gtk_widget_get_window(window->GetHandle())) {
+        gdk_window_get_origin(gdkWindow, &x, &y);
+    }
+    return wxPoint(x, y);
+}
+
+// Each test has a home and a configuration directory of its own, its own application object
+// (the test binary's stays the toolkit's application), and the live settings, logging and
+// bell put back afterwards.
+class AppStartTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir.MakeDir("home");
+        dir.MakeDir("config");
+        m_savedConfig = MainConfig::Get();
+        m_loggingWas = wxLog::IsEnabled();
+        // Making an application object makes it the toolkit's, and deleting it leaves none:
+        // the test binary's own is put back both times.
+        m_testApp = wxApp::GetInstance();
+        app = std::make_unique<App>();
+        wxApp::SetInstance(m_testApp);
+    }
+
+    void TearDown() override {
+        if (MainWindow() != nullptr) {
+            CloseMainWindow();
+            app->Finish();
+        }
+        app.reset();
+        wxApp::SetInstance(m_testApp);
+        wxLog::EnableLogging(m_loggingWas);
+        MainConfig::Get() = m_savedConfig;
+    }
+
+    bool Start(const std::vector<wxString>& words) {
+        wxArrayString arguments;
+        for (const wxString& word : words) {
+            arguments.Add(word);
+        }
+        return app->Start(arguments);
+    }
+
+    MainFrame* MainWindow() const { return dynamic_cast<MainFrame*>(app->GetTopWindow()); }
+
+    // Closes the main window as its close box does and lets the toolkit delete it.
+    void CloseMainWindow() {
+        wxWeakRef<wxWindow> frame(app->GetTopWindow());
+        ASSERT_TRUE(frame);
+        frame->Close(true);
+        EXPECT_TRUE(testsupport::WaitUntil([&] { return !frame; }));
+        // The toolkit forgets a deleted top window only on its own application object.
+        app->SetTopWindow(nullptr);
+    }
+
+    void Press(wxWindowID id) {
+        auto* button = dynamic_cast<wxButton*>(MainWindow()->FindWindow(id));
+        ASSERT_NE(button, nullptr);
+        wxCommandEvent event(wxEVT_BUTTON, id);
+        event.SetEventObject(button);
+        button->HandleWindowEvent(event);
+    }
+
+    void Tick(wxWindowID id, bool value) {
+        auto* check = dynamic_cast<wxCheckBox*>(MainWindow()->FindWindow(id));
+        ASSERT_NE(check, nullptr);
+        check->SetValue(value);
+        wxCommandEvent event(wxEVT_CHECKBOX, id);
+        event.SetEventObject(check);
+        event.SetInt(value ? 1 : 0);
+        check->HandleWindowEvent(event);
+    }
+
+    wxString Home() const { return dir.At("home"); }
+
+    TempDirectory dir;
+    ScopedVariable home{"HOME", dir.At("home")};
+    ScopedVariable config{"XDG_CONFIG_HOME", dir.At("config")};
+    CountingBell bell;
+    std::unique_ptr<App> app;
+
+  private:
+    MainConfig m_savedConfig;
+    bool m_loggingWas = true;
+    wxAppConsole* m_testApp = nullptr;
+};
+
+TEST_F(AppStartTest, TheSettingsFileIsMadeAtTheEndAndHoldsWhatTheWindowChanged) {
+    // A new file in a directory that does not exist yet either.
+    const wxString file = dir.At("home/new/settings.ini");
+    ASSERT_TRUE(Start({"tessarin", "-i", file}));
+    EXPECT_EQ(app->GetInitialFile(), file);
+    EXPECT_FALSE(fs::exists(dir.At("home/new").utf8_string())) << "reading made nothing";
+
+    MainFrame* frame = MainWindow();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->IsShown());
+    Press(MainFrame::kModeId);
+    Tick(MainFrame::kDeterSimpleId, false);
+    auto* notebook = dynamic_cast<wxNotebook*>(frame->FindWindow(MainFrame::kNotebookId));
+    ASSERT_NE(notebook, nullptr);
+    notebook->SetSelection(1);
+    frame->Move(150, 90);
+    EXPECT_TRUE(
+        testsupport::WaitUntil([&] { return MainConfig::Get().MainPosition == wxPoint(150, 90); }));
+
+    CloseMainWindow();
+    EXPECT_FALSE(fs::exists(file.utf8_string())) << "written only at the end";
+    app->Finish();
+
+    const std::map<std::string, std::string> settings = ReadSettings(file);
+    EXPECT_EQ(settings.count("Version") ? settings.at("Version") : "", "0.9.3");
+    const std::map<std::string, std::string> changed = {
+        {"PluralCreate", "1"},     {"DeterSimplePassword", "0"}, {"Standard", "0"},
+        {"MainPosition/X", "150"}, {"MainPosition/Y", "90"},
+    };
+    for (const auto& [name, value] : changed) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(settings.count(name), 1u);
+        EXPECT_EQ(settings.at(name), value);
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(file.fn_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "the settings are the user's own";
+    EXPECT_EQ(FilesUnder(Home()), (std::set<std::string>{"new", "new/settings.ini"}))
+        << "the single-instance name is released";
+    EXPECT_TRUE(FilesUnder(dir.At("config")).empty()) << "the user's default store is untouched";
+}
+
+TEST_F(AppStartTest, ReadSettingsShapeTheWindowAndComeBackUnchanged) {
+    const wxString file = dir.At("settings.ini");
+    dir.WriteFile("settings.ini",
+                  "PluralCreate=1\nStandard=0\nDeterSimplePassword=0\n"
+                  "[MainPosition]\nX=300\nY=200\n");
+    ASSERT_TRUE(Start({"tessarin", "--initial=" + file}));
+    MainFrame* frame = MainWindow();
+    ASSERT_NE(frame, nullptr);
+    auto* notebook = dynamic_cast<wxNotebook*>(frame->FindWindow(MainFrame::kNotebookId));
+    auto* deterSimple = dynamic_cast<wxCheckBox*>(frame->FindWindow(MainFrame::kDeterSimpleId));
+    ASSERT_NE(notebook, nullptr);
+    ASSERT_NE(deterSimple, nullptr);
+    EXPECT_EQ(notebook->GetSelection(), 1);
+    EXPECT_FALSE(deterSimple->GetValue());
+    EXPECT_EQ(frame->FindWindow(MainFrame::kModeId)->GetLabel(), "Only One");
+    EXPECT_FALSE(app->IsAnotherInstanceRunning());
+
+    CloseMainWindow();
+    app->Finish();
+    const std::map<std::string, std::string> settings = ReadSettings(file);
+    for (const auto& [name, value] :
+         std::map<std::string, std::string>{{"PluralCreate", "1"},
+                                            {"Standard", "0"},
+                                            {"DeterSimplePassword", "0"},
+                                            {"MainPosition/X", "300"},
+                                            {"MainPosition/Y", "200"}}) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(settings.count(name), 1u);
+        EXPECT_EQ(settings.at(name), value);
+    }
+}
+
+// A start that ends at once: the help, a wrong command line, the version.
+struct EndedStart {
+    const char* name;
+    std::vector<wxString> options;  // after "-i FILE", unless the first is "!"
+    int status;
+    bool about;
+    const char* output;  // what the parser prints, besides the usage for the help and errors
+};
+
+void PrintTo(const EndedStart& start, std::ostream* out) {
+    *out << start.name;
+}
+
+class EndedStartTest : public AppStartTest, public testing::WithParamInterface<EndedStart> {};
+
+TEST_P(EndedStartTest, EndsAtOnceWithoutWindowOrSettings) {
+    const EndedStart& c = GetParam();
+    const wxString file = dir.At("settings.ini");
+    std::vector<wxString> words = {"tessarin"};
+    if (!c.options.empty() && c.options.front() == "!") {
+        words.insert(words.end(), c.options.begin() + 1, c.options.end());
+    } else {
+        words.push_back("-i");
+        words.push_back(file);
+        words.insert(words.end(), c.options.begin(), c.options.end());
+    }
+    const size_t windowsBefore = wxTopLevelWindows.size();
+
+    CapturedOutput output;
+    bool started = true;
+    if (c.about) {
+        bool shown = false;
+        wxTEST_DIALOG(started = Start(words), wxExpectModal<orlAbout>([&](orlAbout* dialog) {
+                          shown = true;
+                          EXPECT_EQ(dialog->GetParent(), nullptr);
+                          EXPECT_EQ(dialog->GetTitle(), "About tessarin");
+                          auto* line = dynamic_cast<wxStaticText*>(
+                              wxWindow::FindWindowByName("staticText", dialog));
+                          EXPECT_EQ(line != nullptr ? line->GetLabel() : wxString(),
+                                    "tessarin  Version 0.9.3");
+                          return wxID_OK;
+                      }));
+        EXPECT_TRUE(shown);
+    } else {
+        started = Start(words);
+    }
+
+    EXPECT_FALSE(started);
+    EXPECT_EQ(app->GetStartExitStatus(), c.status);
+    EXPECT_EQ(wxTopLevelWindows.size(), windowsBefore) << "no window is left open";
+    EXPECT_EQ(app->GetTopWindow(), nullptr);
+    if (c.about) {
+        EXPECT_EQ(output.Text(), "");
+    } else {
+        for (const char* option : {"-h, --help", "-i, --initial=<str>", "-v, --version"}) {
+            EXPECT_TRUE(output.Text().Contains(option)) << option << " in " << output.Text();
+        }
+        EXPECT_TRUE(output.Text().Contains(c.output)) << output.Text();
+    }
+    EXPECT_FALSE(fs::exists(file.utf8_string()));
+    EXPECT_TRUE(FilesUnder(Home()).empty()) << "no settings, no single-instance name";
+    EXPECT_TRUE(FilesUnder(dir.At("config")).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, EndedStartTest,
+    testing::Values(EndedStart{"ShortHelp", {"-h"}, 0, false, "Usage: "},
+                    EndedStart{"LongHelp", {"--help"}, 0, false, "Usage: "},
+                    EndedStart{"UnknownOption", {"-x"}, 2, false, "Unknown option 'x'"},
+                    EndedStart{"MissingValue", {"!", "-i"}, 2, false, "requires a value"},
+                    EndedStart{"Positional", {"extra"}, 2, false, "Unexpected parameter 'extra'"},
+                    EndedStart{"ShortVersion", {"-v"}, 0, true, ""},
+                    EndedStart{"LongVersion", {"--version"}, 0, true, ""}),
+    [](const testing::TestParamInfo<EndedStart>& info) { return std::string(info.param.name); });
+
+// Tests run as root, and root writes even a read-only file: a settings path under a plain
+// file stands for a medium that cannot be written, since no one can make a directory there.
+TEST_F(AppStartTest, ASettingsFileThatCannotBeWrittenIsReportedWithItsPath) {
+    dir.WriteFile("blocker", "a plain file");
+    const wxString file = dir.At("blocker/settings.ini");
+    ASSERT_TRUE(Start({"tessarin", "-i", file}));
+    CloseMainWindow();
+
+    wxString message;
+    wxString report;
+    wxTEST_DIALOG(app->Finish(), wxExpectModal<orlLogDialog>([&](orlLogDialog* dialog) {
+                      message = MessageOf(dialog);
+                      report = ReportOf(dialog);
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(message.utf8_string(), "tessarin: The setting cannot be saved");
+    EXPECT_TRUE(report.Contains(file)) << report;
+    EXPECT_TRUE(FilesUnder(Home()).empty()) << "the single-instance name is released all the same";
+}
+
+TEST_F(AppStartTest, TheUsersOwnStoreThatCannotBeWrittenIsReportedInAnErrorBox) {
+    dir.WriteFile("blocker", "a plain file");
+    ScopedVariable unwritable("XDG_CONFIG_HOME", dir.At("blocker/config"));
+    ASSERT_TRUE(Start({"tessarin"}));
+    CloseMainWindow();
+
+    wxString message;
+    wxTEST_DIALOG(app->Finish(),
+                  wxExpectModal<orlMessageCommonDialog>([&](orlMessageCommonDialog* dialog) {
+                      message = MessageOf(dialog);
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(message.utf8_string(), "tessarin: The setting cannot be saved");
+}
+
+// The first copy is the built program itself, running on the same display under the same
+// home directory; the window under test is the second.
+TEST_F(AppStartTest, ASecondCopyIsPlacedByTheWindowSystemNotAtTheStoredPosition) {
+    const wxPoint stored(300, 200);
+    for (const bool anotherRunning : {false, true}) {
+        SCOPED_TRACE(anotherRunning ? "another copy runs" : "alone");
+        std::unique_ptr<testsupport::BackgroundProgram> first;
+        if (anotherRunning) {
+            first = std::make_unique<testsupport::BackgroundProgram>(
+                std::vector<std::string>{TESSARIN_EXECUTABLE, "-i",
+                                         dir.At("first.ini").utf8_string()},
+                testsupport::EnvironmentWith({{"HOME", Home().utf8_string()},
+                                              {"XDG_CONFIG_HOME", dir.At("config").utf8_string()},
+                                              {"NO_AT_BRIDGE", "1"}}),
+                dir.Root().utf8_string(), dir.At("first.err").utf8_string());
+            ASSERT_TRUE(first->Started());
+            const std::string lock = (Home() + "/" + LockName()).utf8_string();
+            const std::string pid = std::to_string(first->Pid());
+            ASSERT_TRUE(first->WaitForDirectory(
+                Home().utf8_string(),
+                [&] {
+                    std::ifstream in(lock);
+                    std::string text;
+                    return std::getline(in, text) && text.find(pid) != std::string::npos;
+                },
+                60000))
+                << first->Errors();
+        }
+
+        dir.WriteFile("settings.ini", "[MainPosition]\nX=300\nY=200\n");
+        ASSERT_TRUE(Start({"tessarin", "-i", dir.At("settings.ini")}));
+        MainFrame* frame = MainWindow();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(app->IsAnotherInstanceRunning(), anotherRunning);
+        ASSERT_TRUE(testsupport::WaitUntil([&] { return frame->IsShownOnScreen(); }));
+        if (anotherRunning) {
+            // There is no window manager on the test display: the X server leaves a window
+            // placed by no one at the screen's corner.
+            EXPECT_TRUE(testsupport::WaitUntil([&] {
+                return ScreenOrigin(frame) == wxPoint(0, 0);
+            })) << ScreenOrigin(frame).x
+                << "," << ScreenOrigin(frame).y;
+        } else {
+            EXPECT_TRUE(testsupport::WaitUntil([&] { return ScreenOrigin(frame) == stored; }))
+                << ScreenOrigin(frame).x << "," << ScreenOrigin(frame).y;
+        }
+        CloseMainWindow();
+        app->Finish();
+
+        if (first) {
+            ASSERT_TRUE(first->Signal(SIGTERM));
+            ASSERT_TRUE(first->WaitForExit(60000)) << first->Errors();
+            EXPECT_EQ(first->Status(), 0) << first->Errors();
+            EXPECT_TRUE(fs::exists(dir.At("first.ini").utf8_string()));
+        }
+    }
+}
+
+}  // namespace

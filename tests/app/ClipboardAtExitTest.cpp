@@ -1,0 +1,190 @@
+// Closing the program with a password on the clipboard. The built program runs on the test
+// binary's own X server; the test process types Return into its window (the Create button has
+// the focus, and masking sends the password straight to the clipboard), reads the clipboard as
+// any other program would, asks the program to end (SIGTERM closes the window as the user
+// would) and looks at the clipboard once the process has gone.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/ChildProcess.h"
+#include "app/ClipboardManagers.h"
+#include "app/DisplayClipboard.h"
+#include "app/DisplayEvents.h"
+#include "support/RunProgram.h"
+#include "support/TempDirectory.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testsupport::Manager;
+
+// Longer than any ordinary close takes, shorter than GTK's own wait for a clipboard manager's
+// answer (ten seconds): a close that waits for a silent manager without a bound of its own
+// does not end in time.
+constexpr auto kCloseLimit = 5s;
+
+enum class Afterwards { Nothing, OtherProgramCopies };
+
+struct ExitCase {
+    const char* name;
+    Manager manager;
+    Afterwards afterwards;
+};
+
+void PrintTo(const ExitCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ClipboardAtExitTest : public testing::TestWithParam<ExitCase> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(testsupport::DisplayIsClean());
+        m_dir.MakeDir("home");
+        m_dir.MakeDir("config");
+    }
+
+    void TearDown() override {
+        m_program.End();
+        m_managers.End();
+        gtk_clipboard_clear(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
+        if (HasFailure()) {
+            PrintLog("program.log");
+            PrintLog("manager.log");
+        }
+    }
+
+    std::vector<std::string> Environment() const {
+        return testsupport::EnvironmentWith({{"HOME", m_dir.At("home").utf8_string()},
+                                             {"XDG_CONFIG_HOME", m_dir.At("config").utf8_string()},
+                                             {"NO_AT_BRIDGE", "1"},
+                                             {"DBUS_SESSION_BUS_ADDRESS", ""}});
+    }
+
+    void StartManager(Manager kind) { m_managers.Start(kind, Environment(), Log("manager.log")); }
+
+    // Starts the program in single mode with masking, and waits for its window.
+    void StartProgram() {
+        m_dir.WriteFile("settings.ini",
+                        "Standard=1\n"
+                        "NonShow=1\n"
+                        "PluralCreate=0\n"
+                        "DeterSimplePassword=0\n"
+                        "BeepOnCreate=0\n"
+                        "BeepOnCopy=0\n"
+                        "[MainPosition]\n"
+                        "X=0\n"
+                        "Y=0\n"
+                        "[StandardUseChar]\n"
+                        "Length=10\n"
+                        "AlphabetUpper=1\n"
+                        "AlphabetLower=1\n"
+                        "Numeric=1\n"
+                        "Symbol=0\n"
+                        "UseAllKind=1\n"
+                        "Fixed=0\n"
+                        "Dictionary=0\n");
+        ASSERT_TRUE(
+            m_program.Start({TESSARIN_EXECUTABLE, "-i", m_dir.At("settings.ini").utf8_string()},
+                            Environment(), Log("program.log")));
+        ASSERT_TRUE(testsupport::PumpUntil(
+            [&] { return (m_window = testsupport::ShownWindowOf(m_program.Pid())) != None; }, 30s))
+            << "the program's window did not appear";
+    }
+
+    // Presses Return in the window and returns what the clipboard holds then.
+    std::string CreatePassword() {
+        EXPECT_TRUE(testsupport::PressKeyIn(m_window, XK_Return));
+        EXPECT_TRUE(
+            testsupport::PumpUntil([] { return testsupport::ClipboardOwner() != None; }, 10s))
+            << "nothing was put on the clipboard";
+        return testsupport::ClipboardText();
+    }
+
+    // Asks the program to end and waits for it (the events of the display handled meanwhile:
+    // the test process may own the clipboard); returns the time it took.
+    std::chrono::duration<double> Close() {
+        const auto start = std::chrono::steady_clock::now();
+        m_program.Signal(SIGTERM);
+        testsupport::PumpUntil([&] { return m_program.HasEnded(); }, 30s);
+        const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - start;
+        RecordProperty("close_seconds", std::to_string(taken.count()));
+        printf("closing took %.3f s\n", taken.count());
+        return taken;
+    }
+
+    std::string Log(const char* name) const { return m_dir.At(name).utf8_string(); }
+
+    void PrintLog(const char* name) const {
+        std::ifstream in(Log(name));
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        if (!text.empty()) {
+            printf("--- %s\n%s\n", name, text.c_str());
+        }
+    }
+
+    TempDirectory m_dir;
+    testsupport::ClipboardManagers m_managers;
+    testsupport::ChildProcess m_program;
+    Window m_window = None;
+};
+
+bool IsPassword(const std::string& text) {
+    return text.size() == 10 &&
+           text.find_first_not_of(
+               "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789") ==
+               std::string::npos;
+}
+
+TEST_P(ClipboardAtExitTest, ClosesPromptlyAndLeavesTheClipboardAsExpected) {
+    const ExitCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(StartManager(c.manager));
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
+
+    const std::string password = CreatePassword();
+    ASSERT_TRUE(IsPassword(password)) << "the clipboard holds \"" << password << "\"";
+
+    const std::string other = "copied by another program";
+    Window otherOwner = None;
+    if (c.afterwards == Afterwards::OtherProgramCopies) {
+        otherOwner = testsupport::PutOnClipboard(other);
+        ASSERT_EQ(testsupport::ClipboardText(), other);
+    }
+
+    EXPECT_LT(Close(), kCloseLimit);
+    ASSERT_TRUE(m_program.HasEnded()) << "the program did not end";
+    EXPECT_EQ(m_program.ExitStatus(), 0);
+
+    if (c.afterwards == Afterwards::OtherProgramCopies) {
+        // Neither taken over by the manager nor replaced: the other program still serves it.
+        EXPECT_EQ(testsupport::ClipboardOwner(), otherOwner);
+        EXPECT_EQ(testsupport::ClipboardText(), other);
+    } else if (c.manager == Manager::Answering) {
+        EXPECT_NE(testsupport::ClipboardOwner(), None);
+        EXPECT_EQ(testsupport::ClipboardText(), password);
+    } else {
+        // Nobody keeps it: the clipboard went with its owner.
+        EXPECT_EQ(testsupport::ClipboardOwner(), None);
+        EXPECT_EQ(testsupport::ClipboardText(), "<no text>");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClipboardAtExitTest,
+    testing::Values(
+        ExitCase{"NoManager", Manager::Absent, Afterwards::Nothing},
+        ExitCase{"Manager", Manager::Answering, Afterwards::Nothing},
+        ExitCase{"SilentManager", Manager::Silent, Afterwards::Nothing},
+        ExitCase{"NoManagerOtherCopy", Manager::Absent, Afterwards::OtherProgramCopies},
+        ExitCase{"ManagerOtherCopy", Manager::Answering, Afterwards::OtherProgramCopies},
+        ExitCase{"SilentManagerOtherCopy", Manager::Silent, Afterwards::OtherProgramCopies}),
+    [](const testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
+
+}  // namespace

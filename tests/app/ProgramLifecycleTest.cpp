@@ -1,0 +1,208 @@
+// The built program started and ended as its users do it: from a terminal with options, on
+// the test's display until the session asks it to end, and through links and the search path.
+// Each test has its own home and configuration directories.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/BackgroundProgram.h"
+#include "framework/orlIdentity.h"
+#include "support/RunProgram.h"
+#include "support/TempDirectory.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kLimitMilliseconds = 60000;
+
+std::set<std::string> FilesUnder(const std::string& root) {
+    std::set<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        files.insert(fs::relative(entry.path(), root).string());
+    }
+    return files;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+class ProgramLifecycleTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir.MakeDir("home");
+        dir.MakeDir("config");
+    }
+
+    std::string At(const char* relative) const { return dir.At(relative).utf8_string(); }
+    std::string Home() const { return At("home"); }
+    std::string SettingsPath() const { return At("settings.ini"); }
+
+    // The environment of the test with the home and configuration directories of its own.
+    std::vector<std::string> Environment(const std::string& path = {}) const {
+        std::map<std::string, std::string> changes = {
+            {"HOME", Home()}, {"XDG_CONFIG_HOME", At("config")}, {"NO_AT_BRIDGE", "1"}};
+        if (!path.empty()) {
+            changes["PATH"] = path;
+        }
+        return testsupport::EnvironmentWith(changes);
+    }
+
+    void ExpectNothingWritten() const {
+        EXPECT_FALSE(fs::exists(SettingsPath()));
+        EXPECT_TRUE(FilesUnder(Home()).empty());
+        EXPECT_TRUE(FilesUnder(At("config")).empty());
+    }
+
+    TempDirectory dir;
+};
+
+TEST_F(ProgramLifecycleTest, TheHelpPrintsTheUsageOnStandardErrorAndWritesNothing) {
+    for (const char* help : {"-h", "--help"}) {
+        SCOPED_TRACE(help);
+        const testsupport::ProgramRun run = testsupport::RunProgram(
+            {TESSARIN_EXECUTABLE, "-i", SettingsPath(), help}, Environment());
+        EXPECT_FALSE(run.timedOut);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("Usage: tessarin ", 0), 0u) << run.err;
+        for (const char* option : {"-h, --help", "-i, --initial=<str>", "-v, --version"}) {
+            EXPECT_NE(run.err.find(option), std::string::npos) << option;
+        }
+        ExpectNothingWritten();
+    }
+}
+
+TEST_F(ProgramLifecycleTest, AWrongCommandLineEndsWithTheUsageTheErrorAndStatusTwo) {
+    struct Case {
+        std::vector<std::string> options;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{"-i", SettingsPath(), "-x"}, "Unknown option 'x'"},
+        {{"-i", SettingsPath(), "extra"}, "Unexpected parameter 'extra'"},
+        {{"-i"}, "Option 'i' requires a value."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        std::vector<std::string> words = {TESSARIN_EXECUTABLE};
+        words.insert(words.end(), c.options.begin(), c.options.end());
+        const testsupport::ProgramRun run = testsupport::RunProgram(words, Environment());
+        EXPECT_FALSE(run.timedOut);
+        EXPECT_EQ(run.status, 2) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("Usage: tessarin ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("-i, --initial=<str>"), std::string::npos) << run.err;
+        const std::vector<std::string> lines = LinesOf(run.err);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back(), c.error) << "the error follows the usage";
+        ExpectNothingWritten();
+    }
+}
+
+// The session ending, a kill, or Ctrl+C in the terminal: the window closes as if the user had
+// closed it, the settings are written and the program ends normally.
+TEST_F(ProgramLifecycleTest, ARequestToEndClosesTheWindowAndWritesTheSettings) {
+    const std::string lock = Home() + "/.tessarin-" + orlGetIdentity().GetLoginName().utf8_string();
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        fs::remove(SettingsPath());
+        testsupport::BackgroundProgram program({TESSARIN_EXECUTABLE, "-i", SettingsPath()},
+                                               Environment(), dir.Root().utf8_string(),
+                                               At("program.err"));
+        ASSERT_TRUE(program.Started());
+        // The single-instance name is taken once a request to end is safe to send.
+        ASSERT_TRUE(program.WaitForDirectory(
+            Home(), [&] { return fs::exists(lock); }, kLimitMilliseconds))
+            << program.Errors();
+        EXPECT_FALSE(fs::exists(SettingsPath())) << "written at the end, not before";
+
+        ASSERT_TRUE(program.Signal(signal));
+        ASSERT_TRUE(program.WaitForExit(kLimitMilliseconds)) << program.Errors();
+        EXPECT_EQ(program.Status(), 0) << program.Errors();
+
+        const std::string settings = ReadFile(SettingsPath());
+        EXPECT_EQ(settings.rfind("Version=0.9.3\n", 0), 0u) << settings;
+        EXPECT_NE(settings.find("[StandardUseChar]\n"), std::string::npos) << settings;
+        struct stat info {};
+        ASSERT_EQ(stat(SettingsPath().c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << "the settings are the user's own";
+        EXPECT_FALSE(fs::exists(lock)) << "the single-instance name is released";
+    }
+}
+
+// A copy of the program with a word list of its own beside it. The link's directory and the
+// working directory hold other word lists, so that a word shows which list was loaded.
+TEST_F(ProgramLifecycleTest, TheDictionaryIsFoundBesideTheProgramHoweverItIsStarted) {
+    const std::set<std::string> ownWords = {"lamp", "desk", "moon", "fork"};
+    for (const char* place : {"program", "links", "work"}) {
+        dir.MakeDir(place);
+        dir.MakeDir(wxString(place) + "/dict");
+    }
+    dir.WriteFile("program/dict/words.dic", "lamp\ndesk\nmoon\nfork\n");
+    dir.WriteFile("links/dict/words.dic", "quiz\njazz\nfizz\nbuzz\n");
+    dir.WriteFile("work/dict/words.dic", "hymn\nlynx\nmyth\ngypsy\n");
+    fs::copy_file(TESSARIN_EXECUTABLE, At("program/tessarin"));
+    fs::permissions(At("program/tessarin"), fs::perms::owner_all);
+    dir.MakeLink(dir.At("program/tessarin"), "links/tessarin");
+    // One item of a single dictionary word, and nothing that would refuse it.
+    dir.WriteFile("settings.ini",
+                  "Standard=0\nDeterSimplePassword=0\nPluralCreate=0\nPermitDuplication=1\n"
+                  "[CombinationUseChar/001]\nDictionary=1\nDictionaryMin=4\nDictionaryMax=4\n");
+
+    // Each start goes through the shell, which gives the program the command's name as its
+    // first word, as a user's shell does.
+    struct Case {
+        const char* name;
+        std::string command;
+        std::string directory;
+        std::string path;
+    };
+    const Case cases[] = {
+        {"through a link, from another directory", At("links/tessarin"), At("work"), {}},
+        {"through a link by a relative name", "./tessarin", At("links"), {}},
+        {"through the search path, from another directory", "tessarin", At("work"),
+         At("links") + ":/usr/bin:/bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testsupport::ProgramRun run = testsupport::RunProgram(
+            {"/bin/sh", "-c", "exec " + c.command + " -g -n 20 -i \"$0\"", SettingsPath()},
+            Environment(c.path), {}, c.directory);
+        EXPECT_FALSE(run.timedOut);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<std::string> lines = LinesOf(run.out);
+        EXPECT_EQ(lines.size(), 20u);
+        for (std::string line : lines) {
+            std::transform(line.begin(), line.end(), line.begin(),
+                           [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+            EXPECT_EQ(ownWords.count(line), 1u) << "a word of the program's own list: " << line;
+        }
+    }
+}
+
+}  // namespace
