@@ -19,6 +19,7 @@
 #include "framework/dialogs/orlAbout.h"
 #include "framework/orlIdentity.h"
 #include "framework/orlLoadBitmap.h"
+#include "framework/orlProductInfo.h"
 #include "settings/MainConfig.h"
 #include "settings/orlSystemConfig.h"
 #include "ui/main/MainFrame.h"
@@ -195,6 +196,6 @@ void App::SetUpTranslations(const wxString& programDirectory) {
 void App::ShowVersion(const wxString& programDirectory) {
     const wxBitmap picture =
         orlLoadBitmap(programDirectory, "tessarin.png", CreateApplicationIcon(32));
-    orlAbout about(nullptr, GetAppName(), kVersion, picture, wxEmptyString);
+    orlAbout about(nullptr, GetAppName(), orlGetProductVersion(), picture, wxEmptyString);
     about.ShowModal();
 }

@@ -14,8 +14,6 @@
 
 class App : public wxApp {
   public:
-    static constexpr const char* kVersion = "0.9.3";
-
     App();
     ~App() override;
 

@@ -2,6 +2,14 @@
 
 #include <wx/intl.h>
 
+wxString orlGetProductName() {
+    return "tessarin";
+}
+
+wxString orlGetProductVersion() {
+    return "0.9.3";
+}
+
 wxString orlGetProductRightsLabel() {
     return _("Copyright");
 }

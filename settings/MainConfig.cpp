@@ -5,14 +5,14 @@
 #include "framework/orlFileName.h"
 #include "framework/orlFonts.h"
 #include "framework/orlIdentity.h"
+#include "framework/orlLibrary.h"
+#include "framework/orlProductInfo.h"
 #include "framework/window/orlDisplayFit.h"
 #include "framework/window/orlLibraryConfig.h"
 #include "settings/orlSystemConfig.h"
 
 namespace {
 
-const char* const kVersion = "0.9.3";
-const char* const kLibraryRoot = "liborl";
 const char* const kCombination = "CombinationUseChar";
 
 bool SameList(const wxArrayString& a, const wxArrayString& b) {
@@ -205,11 +205,11 @@ bool MainConfig::Load(const wxConfigBase& store) {
     ReadBool(store, "BeepOnCreate", BeepOnCreate);
     ReadBool(store, "BeepOnCopy", BeepOnCopy);
     ReadString(store, "SaveFileName", SaveFileName);
-    return orlReadLibraryConfig(store, kLibraryRoot);
+    return orlReadLibraryConfig(store, orlLibraryName());
 }
 
 bool MainConfig::Save(wxConfigBase& store) const {
-    if (!(WriteString(store, "Version", kVersion) &&
+    if (!(WriteString(store, "Version", orlGetProductVersion()) &&
           WritePoint(store, "MainPosition", MainPosition) &&
           WriteBool(store, "Standard", Standard) && WriteBool(store, "NonShow", NonShow) &&
           WriteFont(store, "OnePasswordFont", OnePasswordFont) &&
@@ -240,7 +240,7 @@ bool MainConfig::Save(wxConfigBase& store) const {
     return WriteBool(store, "BeepOnCreate", BeepOnCreate) &&
            WriteBool(store, "BeepOnCopy", BeepOnCopy) &&
            WriteString(store, "SaveFileName", SaveFileName) &&
-           orlWriteLibraryConfig(store, kLibraryRoot);
+           orlWriteLibraryConfig(store, orlLibraryName());
 }
 
 bool MainConfig::IsEqual(const MainConfig& other) const {

@@ -1,1 +1,342 @@
+#include "ui/preferences/PreferenceDialog.h"
+
 #include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statline.h>
+#include <wx/textctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/orlDialogTestSupport.h"
+#include "framework/orlWindowTestSupport.h"
+#include "framework/window/orlListBoxBook.h"
+#include "settings/MainConfig.h"
+#include "support/LiveSettingsFixture.h"
+#include "support/MessageBoxExpectation.h"
+#include "ui/preferences/PreferencePage.h"
+
+namespace {
+
+// The dialog with its modal loop stood in for, so that OK and Cancel end it as they would.
+using Dialog = EndingDialog<PreferenceDialog>;
+
+const char* const kPageNames[] = {"Password", "Strength Check", "Font", "Dictionary", "Version"};
+
+// The descendants of the window of the type, depth first in creation order.
+template <class T>
+void CollectAll(wxWindow* window, std::vector<T*>& found) {
+    for (wxWindow* child : window->GetChildren()) {
+        if (auto* typed = dynamic_cast<T*>(child)) {
+            found.push_back(typed);
+        }
+        CollectAll(child, found);
+    }
+}
+
+template <class T>
+std::vector<T*> All(wxWindow* window) {
+    std::vector<T*> found;
+    CollectAll(window, found);
+    return found;
+}
+
+class PreferenceDialogTest : public LiveSettingsFixture {
+  protected:
+    void SetUp() override {
+        LiveSettingsFixture::SetUp();
+        ResetWindowGeometry();
+    }
+    void TearDown() override {
+        ResetWindowGeometry();
+        LiveSettingsFixture::TearDown();
+    }
+
+    static orlListBoxBook* BookOf(wxWindow* dialog) {
+        return dynamic_cast<orlListBoxBook*>(dialog->FindWindow(PreferenceDialog::kBookId));
+    }
+
+    static PreferencePage* PageOf(wxWindow* dialog, int kind) {
+        return dynamic_cast<PreferencePage*>(BookOf(dialog)->GetPage(static_cast<size_t>(kind)));
+    }
+
+    // The user clicks the page's row in the list.
+    static void ClickPage(wxWindow* dialog, int kind) {
+        wxListBox* list = BookOf(dialog)->GetListBox();
+        list->SetSelection(kind);
+        wxCommandEvent event(wxEVT_LISTBOX, list->GetId());
+        event.SetEventObject(list);
+        event.SetInt(kind);
+        list->HandleWindowEvent(event);
+    }
+
+    static void Press(wxWindow* dialog, wxWindowID id) {
+        auto* button = dynamic_cast<wxButton*>(dialog->FindWindow(id));
+        ASSERT_NE(button, nullptr) << "button " << id;
+        wxCommandEvent event(wxEVT_BUTTON, id);
+        event.SetEventObject(button);
+        button->HandleWindowEvent(event);
+    }
+
+    static bool ResetEnabled(wxWindow* dialog) {
+        dialog->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        return dialog->FindWindow(wxID_REVERT)->IsEnabled();
+    }
+
+    // The capital-letter field, the first text field of the "Password" page.
+    static wxTextCtrl* CapitalText(wxWindow* dialog) {
+        auto fields = All<wxTextCtrl>(PageOf(dialog, PreferencePage::PAGE_PASSWORD));
+        return fields.empty() ? nullptr : fields.front();
+    }
+
+    // The "Standard" level, the first radio button of the "Strength Check" page.
+    static wxRadioButton* StandardLevel(wxWindow* dialog) {
+        auto radios = All<wxRadioButton>(PageOf(dialog, PreferencePage::PAGE_STRENGTH_CHECK));
+        return radios.empty() ? nullptr : radios.front();
+    }
+};
+
+TEST_F(PreferenceDialogTest, HasItsIdentifiersTitlePagesAndButtons) {
+    PreferenceDialog dialog(Frame());
+    EXPECT_EQ(dialog.GetId(), 2200);
+    EXPECT_EQ(dialog.GetTitle(), "Preferences");
+    EXPECT_EQ(dialog.GetParent(), Frame());
+    EXPECT_TRUE(dialog.HasFlag(wxRESIZE_BORDER));
+
+    orlListBoxBook* book = BookOf(&dialog);
+    ASSERT_NE(book, nullptr);
+    EXPECT_EQ(book->GetParent(), &dialog);
+    EXPECT_EQ(book->GetWindowStyle() & wxBK_ALIGN_MASK, wxBK_LEFT);
+    EXPECT_EQ(book->GetName(), "");
+    ASSERT_EQ(book->GetPageCount(), 5u);
+    for (int kind = 0; kind < 5; ++kind) {
+        SCOPED_TRACE(kPageNames[kind]);
+        PreferencePage* page = PageOf(&dialog, kind);
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->kind, kind);
+        EXPECT_EQ(page->GetId(), 2700);
+        EXPECT_EQ(page->GetParent(), book);
+        EXPECT_EQ(page->name, kPageNames[kind]);
+        EXPECT_EQ(book->GetPageText(static_cast<size_t>(kind)), kPageNames[kind]);
+    }
+
+    auto lines = All<wxStaticLine>(&dialog);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back()->GetParent(), &dialog);
+    EXPECT_EQ(lines.back()->GetName(), "staticLine");
+
+    struct Expected {
+        wxWindowID id;
+        const char* label;
+    };
+    const Expected buttons[] = {{wxID_OK, "OK"}, {wxID_REVERT, "Reset"}, {wxID_CANCEL, "Cancel"}};
+    int lastX = -1;
+    for (const Expected& b : buttons) {
+        SCOPED_TRACE(b.label);
+        auto* button = dynamic_cast<wxButton*>(dialog.FindWindow(b.id));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->GetParent(), &dialog);
+        EXPECT_EQ(button->GetLabel(), b.label);
+        EXPECT_EQ(button->GetName(), "button");
+        EXPECT_GT(button->GetPosition().x, lastX) << "OK, Reset, Cancel from left to right";
+        lastX = button->GetPosition().x;
+    }
+    EXPECT_EQ(dialog.GetDefaultItem(), dialog.FindWindow(wxID_OK));
+    // OK at the left edge, Reset and Cancel at the right.
+    const wxWindow* ok = dialog.FindWindow(wxID_OK);
+    const wxWindow* cancel = dialog.FindWindow(wxID_CANCEL);
+    EXPECT_EQ(ok->GetPosition().x, 20);
+    EXPECT_EQ(cancel->GetRect().GetRight() + 1, dialog.GetClientSize().x - 20);
+}
+
+TEST_F(PreferenceDialogTest, CannotBeMadeSmallerThanItsLaidOutSize) {
+    PreferenceDialog dialog(Frame());
+    const wxSize laidOut = dialog.GetSize();
+    EXPECT_EQ(dialog.GetMinSize(), laidOut);
+    // The largest page fits beside the list.
+    orlListBoxBook* book = BookOf(&dialog);
+    for (size_t i = 0; i < book->GetPageCount(); ++i) {
+        const wxSize page = book->GetPage(i)->GetBestSize();
+        EXPECT_GE(book->GetSize().x, page.x + book->GetListBox()->GetSize().x + 5) << i;
+        EXPECT_GE(book->GetSize().y, page.y) << i;
+    }
+    dialog.SetSize(laidOut.x - 50, laidOut.y - 50);
+    EXPECT_EQ(dialog.GetSize(), laidOut);
+}
+
+TEST_F(PreferenceDialogTest, APageThatComesToNeedMoreRoomEnlargesTheShownDialog) {
+    Config().PreferencePage = PreferencePage::PAGE_VERSION;
+    PreferenceDialog dialog(Frame());
+    ShowOnScreen(&dialog);
+    const wxSize before = dialog.GetSize();
+
+    // A hidden page's controls take their true size only when the toolkit first styles them,
+    // once the page is shown: here the "Password" page comes to need 80 x 60 pixels more.
+    PreferencePage* page = PageOf(&dialog, PreferencePage::PAGE_PASSWORD);
+    const wxSize grown = page->GetBestSize() + wxSize(80, 60);
+    page->GetSizer()->Add(grown.x, grown.y);
+    page->InvalidateBestSize();
+    ClickPage(&dialog, PreferencePage::PAGE_PASSWORD);
+
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return dialog.GetSize() != before; }));
+    EXPECT_GE(page->GetSize().x, grown.x);
+    EXPECT_GE(page->GetSize().y, grown.y);
+    EXPECT_EQ(dialog.GetMinSize(), dialog.GetSize()) << "no smaller than that from now on";
+}
+
+TEST_F(PreferenceDialogTest, OpensTheStoredPageOrPasswordWithoutChangingTheStoredNumber) {
+    const int stored[] = {0, 1, 2, 3, 4, -1, 5, 1000};
+    for (int value : stored) {
+        SCOPED_TRACE(value);
+        Config().PreferencePage = value;
+        PreferenceDialog dialog(Frame());
+        const int expected = value >= 0 && value <= 4 ? value : 0;
+        EXPECT_EQ(BookOf(&dialog)->GetSelection(), expected);
+        EXPECT_EQ(dialog.GetCurrentPage(), PageOf(&dialog, expected));
+        EXPECT_TRUE(PageOf(&dialog, expected)->IsShown());
+        EXPECT_EQ(BookOf(&dialog)->GetListBox()->GetSelection(), expected);
+        EXPECT_EQ(Config().PreferencePage, value) << "opening stores nothing";
+    }
+}
+
+TEST_F(PreferenceDialogTest, APageChangeIsStoredAtOnceAndSurvivesCancel) {
+    Config().PreferencePage = 7;  // no such page
+    MainConfig expected = Config();
+    {
+        Dialog dialog(Frame());
+        ClickPage(&dialog, PreferencePage::PAGE_DICTIONARY);
+        EXPECT_EQ(Config().PreferencePage, 3) << "stored while the dialog is open";
+        ClickPage(&dialog, PreferencePage::PAGE_FONT);
+        EXPECT_EQ(Config().PreferencePage, 2);
+        Press(&dialog, wxID_CANCEL);
+        EXPECT_TRUE(dialog.Ended());
+        EXPECT_EQ(dialog.EndedWith(), wxID_CANCEL);
+    }
+    expected.PreferencePage = 2;
+    EXPECT_TRUE(Config() == expected) << "nothing else changed";
+
+    Dialog again(Frame());
+    EXPECT_EQ(BookOf(&again)->GetSelection(), 2) << "the next opening shows it";
+}
+
+TEST_F(PreferenceDialogTest, ResetIsEnabledOnlyOnPagesThatAllowIt) {
+    PreferenceDialog dialog(Frame());
+    for (int kind = 0; kind < 5; ++kind) {
+        SCOPED_TRACE(kPageNames[kind]);
+        ClickPage(&dialog, kind);
+        EXPECT_EQ(ResetEnabled(&dialog), kind <= PreferencePage::PAGE_FONT);
+    }
+    // Pressed anyway on a page that cannot be reset, it asks nothing (an unexpected box would
+    // fail the test).
+    Press(&dialog, wxID_REVERT);
+}
+
+TEST_F(PreferenceDialogTest, ResetAsksAndOnYesLoadsTheDefaultsIntoTheVisiblePageOnly) {
+    Config().CapitalLetter = "XYZ";
+    Config().StrengthCheckLevel = 1;
+    const MainConfig before = Config();
+    Dialog dialog(Frame());
+    ASSERT_TRUE(dialog.TransferDataToWindow());
+    ClickPage(&dialog, PreferencePage::PAGE_PASSWORD);
+    wxTextCtrl* capital = CapitalText(&dialog);
+    wxRadioButton* standard = StandardLevel(&dialog);
+    ASSERT_NE(capital, nullptr);
+    ASSERT_NE(standard, nullptr);
+    ASSERT_EQ(capital->GetValue(), "XYZ");
+    ASSERT_TRUE(standard->GetValue());
+
+    const wxString question = "Is \"Password\" setting returned to an initial value?";
+    wxString asked;
+    auto answer = [&](int id) {
+        return [&asked, id](orlMessageCommonDialog* box) {
+            asked = MessageOf(box);
+            return id;
+        };
+    };
+    wxTEST_DIALOG(Press(&dialog, wxID_REVERT),
+                  wxExpectModal<orlMessageCommonDialog>(answer(wxID_NO)));
+    EXPECT_EQ(asked, question);
+    EXPECT_EQ(capital->GetValue(), "XYZ") << "No leaves the page as it was";
+
+    asked.clear();
+    wxTEST_DIALOG(Press(&dialog, wxID_REVERT),
+                  wxExpectModal<orlMessageCommonDialog>(answer(wxID_YES)));
+    EXPECT_EQ(asked, question);
+    EXPECT_EQ(capital->GetValue(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_TRUE(standard->GetValue()) << "the other pages keep their values";
+    EXPECT_TRUE(Config() == before) << "the live settings wait for OK";
+
+    Press(&dialog, wxID_CANCEL);
+    EXPECT_EQ(dialog.EndedWith(), wxID_CANCEL);
+    EXPECT_EQ(Config().CapitalLetter, "XYZ");
+    EXPECT_TRUE(Config() == before);
+}
+
+TEST_F(PreferenceDialogTest, OkReplacesTheLiveSettingsByThePagesValues) {
+    Config().StrengthCheckLevel = 1;
+    MainConfig expected = Config();
+    Dialog dialog(Frame());
+    ASSERT_TRUE(dialog.TransferDataToWindow());
+    wxTextCtrl* capital = CapitalText(&dialog);
+    ASSERT_NE(capital, nullptr);
+    capital->ChangeValue("QQRS");
+
+    Press(&dialog, wxID_OK);
+    EXPECT_TRUE(dialog.Ended());
+    EXPECT_EQ(dialog.EndedWith(), wxID_OK);
+    expected.CapitalLetter = "QRS";
+    EXPECT_EQ(Config().CapitalLetter, "QRS");
+    EXPECT_EQ(Config().StrengthCheckLevel, 1);
+    EXPECT_TRUE(Config() == expected) << "everything else as it was";
+}
+
+TEST_F(PreferenceDialogTest, OkSelectsTheFirstInvalidPageAndShowsOnlyItsMessage) {
+    struct Case {
+        const char* name;
+        bool capitalEmpty;
+        bool fontInvalid;
+        int page;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"both invalid", true, true, PreferencePage::PAGE_PASSWORD,
+         "The capital letter is not input"},
+        {"only the fonts", false, true, PreferencePage::PAGE_FONT,
+         "The font of the one password text is wrong"},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.name);
+        Config().SetDefaults();
+        Config().PreferencePage = PreferencePage::PAGE_VERSION;
+        if (t.fontInvalid) {
+            Config().OnePasswordFont = wxNullFont;
+        }
+        const MainConfig before = Config();
+        Dialog dialog(Frame());
+        ASSERT_TRUE(dialog.TransferDataToWindow());
+        if (t.capitalEmpty) {
+            CapitalText(&dialog)->ChangeValue("");
+        }
+
+        wxString shown;
+        wxTEST_DIALOG(Press(&dialog, wxID_OK),
+                      wxExpectModal<orlMessageCommonDialog>([&](orlMessageCommonDialog* box) {
+                          shown = MessageOf(box);
+                          EXPECT_EQ(BookOf(&dialog)->GetSelection(), t.page)
+                              << "the page is shown before its message";
+                          return wxID_OK;
+                      }));
+        EXPECT_EQ(shown, t.message);
+        EXPECT_FALSE(dialog.Ended()) << "the dialog stays open";
+        EXPECT_EQ(BookOf(&dialog)->GetSelection(), t.page);
+        EXPECT_EQ(Config().PreferencePage, t.page) << "the remembered page follows";
+        MainConfig expected = before;
+        expected.PreferencePage = t.page;
+        EXPECT_TRUE(Config() == expected) << "nothing else is written";
+    }
+}
+
+}  // namespace

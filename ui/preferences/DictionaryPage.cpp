@@ -1,0 +1,84 @@
+// The "Dictionary" page: where the dictionary is read from, its word files, and the way to
+// the dictionary browser.
+#include <wx/intl.h>
+#include <wx/listctrl.h>
+
+#include "engine/Dictionary.h"
+#include "framework/orlCreateListCtrl.h"
+#include "framework/orlFileName.h"
+#include "framework/orlFonts.h"
+#include "ui/dictionary/WordCountDialog.h"
+#include "ui/preferences/PageLayout.h"
+#include "ui/preferences/PreferencePage.h"
+
+using namespace pagelayout;
+
+namespace {
+
+// The column is made this much wider than its widest row.
+constexpr int kColumnSlack = 20;
+
+// A file under the directory is shown relative to it, any other with its full path.
+wxString ShownFileName(const wxString& path, const wxString& prefix) {
+    wxString rest;
+    if (!prefix.empty() && path.StartsWith(prefix, &rest)) {
+        return rest;
+    }
+    return path;
+}
+
+}  // namespace
+
+void PreferencePage::BuildDictionaryPage(wxSizer* inner) {
+    name = _("Dictionary");
+
+    wxStaticBoxSizer* group = NewGroup(this, _("Dictionary"));
+    wxStaticBox* box = group->GetStaticBox();
+    wxFlexGridSizer* grid = AddGrid(group, 2, 1);
+    grid->AddGrowableRow(1);
+
+    grid->Add(NewLabel(box, _("Directory:")), 0, wxALIGN_CENTER_VERTICAL);
+    directoryField = NewReadOnlyField(box, this);
+    const wxFont font = orlGetTextFont();
+    if (font.IsOk()) {
+        directoryField->SetFont(font);
+    }
+    grid->Add(directoryField, 1, wxEXPAND | wxALIGN_CENTER_VERTICAL);
+
+    grid->Add(NewLabel(box, _("File Name:")), 0);
+    fileList = orlCreateListCtrl(
+        box, kFileListId, wxDefaultPosition, wxSize(100, 100),
+        wxLC_REPORT | wxLC_NO_HEADER | wxLC_SINGLE_SEL | wxLC_HRULES | wxSUNKEN_BORDER);
+    fileList->AppendColumn(_("File Name"), wxLIST_FORMAT_LEFT);
+    grid->Add(fileList, 1, wxEXPAND);
+
+    grid->Add(NewLabel(box, _("Word:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(NewButton(box, kShowWordsId, _("Show..."), _("Show the dictionary words")), 0,
+              wxALIGN_CENTER_VERTICAL);
+
+    inner->Add(group, 1, wxEXPAND, 0);
+}
+
+void PreferencePage::LoadDictionaryValues(const MainConfig& settings) {
+    const wxString directory = settings.GetDictionaryDirectory();
+    directoryField->SetValue(directory);
+
+    fileList->DeleteAllItems();
+    const wxString prefix = orl::AppendSeparator(directory);
+    const wxArrayString& files = Dictionary::Get().GetFiles();
+    if (files.empty()) {
+        fileList->InsertItem(0, _("(No file)"));
+    } else {
+        for (const wxString& path : files) {
+            fileList->InsertItem(fileList->GetItemCount(), ShownFileName(path, prefix));
+        }
+    }
+
+    fileList->SetColumnWidth(0, wxLIST_AUTOSIZE);
+    fileList->SetColumnWidth(0, fileList->GetColumnWidth(0) + kColumnSlack);
+}
+
+void PreferencePage::OnShowWords(wxCommandEvent&) {
+    WordCountDialog dialog(wxGetTopLevelParent(this));
+    dialog.ShowModal();
+}

@@ -1,0 +1,63 @@
+#include "ui/preferences/PageLayout.h"
+
+#include "framework/orlFonts.h"
+
+namespace pagelayout {
+
+namespace {
+
+constexpr int kFieldMinWidth = 150;
+
+}  // namespace
+
+wxStaticBoxSizer* NewGroup(wxWindow* parent, const wxString& label, int orient) {
+    auto* box =
+        new wxStaticBox(parent, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, 0, "groupBox");
+    return new wxStaticBoxSizer(box, orient);
+}
+
+void AddGroup(wxSizer* inner, wxSizer* group) {
+    inner->Add(group, 0, wxEXPAND | wxBOTTOM, 10);
+}
+
+wxFlexGridSizer* AddGrid(wxStaticBoxSizer* group, int columns, int proportion) {
+    auto* grid = new wxFlexGridSizer(columns, 5, 5);
+    grid->AddGrowableCol(1);
+    group->Add(grid, proportion, wxEXPAND | wxALL, 5);
+    return grid;
+}
+
+wxStaticText* NewLabel(wxWindow* parent, const wxString& label) {
+    return new wxStaticText(parent, wxID_STATIC, label, wxDefaultPosition, wxDefaultSize, 0,
+                            "staticText");
+}
+
+wxTextCtrl* NewEditField(wxWindow* parent) {
+    auto* field = new wxTextCtrl(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                 0, wxDefaultValidator, "text");
+    const wxFont font = orlGetTextFont();
+    if (font.IsOk()) {
+        field->SetFont(font);
+    }
+    field->SetMinSize(wxSize(kFieldMinWidth, -1));  // the height follows the font
+    return field;
+}
+
+wxTextCtrl* NewReadOnlyField(wxWindow* parent, const wxWindow* page) {
+    auto* field = new wxTextCtrl(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                 wxTE_READONLY, wxDefaultValidator, "text");
+    field->SetBackgroundColour(page->GetBackgroundColour());
+    field->SetForegroundColour(page->GetForegroundColour());
+    field->SetMinSize(wxSize(kFieldMinWidth, -1));  // the height follows the font
+    return field;
+}
+
+wxButton* NewButton(wxWindow* parent, wxWindowID id, const wxString& label,
+                    const wxString& tooltip) {
+    auto* button = new wxButton(parent, id, label, wxDefaultPosition, wxDefaultSize, 0,
+                                wxDefaultValidator, "button");
+    button->SetToolTip(tooltip);
+    return button;
+}
+
+}  // namespace pagelayout

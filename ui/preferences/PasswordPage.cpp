@@ -1,0 +1,153 @@
+// The "Password" page: the characters counted as capital letters, small letters and digits,
+// the plural creation and the bells.
+#include <wx/checkbox.h>
+#include <wx/intl.h>
+#include <wx/spinctrl.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
+#include "engine/SymbolStrings.h"
+#include "ui/preferences/PageLayout.h"
+#include "ui/preferences/PreferencePage.h"
+
+using namespace pagelayout;
+
+namespace {
+
+wxCheckBox* NewCheck(wxWindow* parent, const wxString& label) {
+    return new wxCheckBox(parent, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, 0,
+                          wxDefaultValidator, "check");
+}
+
+// Gives the labels the width of the widest, so that the columns they head line up.
+void AlignLabels(std::initializer_list<wxStaticText*> labels) {
+    int widest = 0;
+    for (wxStaticText* label : labels) {
+        widest = std::max(widest, label->GetEffectiveMinSize().GetWidth());
+    }
+    for (wxStaticText* label : labels) {
+        label->SetMinSize(wxSize(widest, label->GetMinSize().GetHeight()));
+    }
+}
+
+// An empty field, or one that holds nothing usable, is refused with the message; the field
+// is then focused with all of its text selected.
+bool CheckPool(wxTextCtrl* field, const wxString& refusal, wxString& message) {
+    if (!FilterCharacters(field->GetValue()).empty()) {
+        return true;
+    }
+    message = refusal;
+    field->SetFocus();
+    field->SelectAll();
+    return false;
+}
+
+}  // namespace
+
+void PreferencePage::BuildPasswordPage(wxSizer* inner) {
+    name = _("Password");
+
+    wxStaticBoxSizer* characters = NewGroup(this, _("Use Character"));
+    wxStaticBox* charactersBox = characters->GetStaticBox();
+    wxFlexGridSizer* characterGrid = AddGrid(characters, 3);
+    auto addPoolRow = [&](const wxString& label, const wxString& hint) {
+        wxStaticText* text = NewLabel(charactersBox, label);
+        characterGrid->Add(text, 0, wxALIGN_CENTER_VERTICAL);
+        wxTextCtrl* field = NewEditField(charactersBox);
+        characterGrid->Add(field, 0, wxEXPAND | wxALIGN_CENTER_VERTICAL);
+        characterGrid->Add(NewLabel(charactersBox, hint), 0, wxALIGN_CENTER_VERTICAL);
+        return std::make_pair(text, field);
+    };
+    const auto [capitalLabel, capital] = addPoolRow(_("Capital Letter:"), _("(A-Z)"));
+    const auto [smallLabel, small] = addPoolRow(_("Small Letter:"), _("(a-z)"));
+    const auto [numericLabel, numeric] = addPoolRow(_("Numeric:"), _("(0-9)"));
+    capitalText = capital;
+    smallText = small;
+    numericText = numeric;
+    AddGroup(inner, characters);
+
+    wxStaticBoxSizer* plural = NewGroup(this, _("Plural Creation"));
+    wxStaticBox* pluralBox = plural->GetStaticBox();
+    wxFlexGridSizer* pluralGrid = AddGrid(plural, 2);
+    wxStaticText* duplicationLabel = NewLabel(pluralBox, _("Dupulication:"));
+    pluralGrid->Add(duplicationLabel, 0, wxALIGN_CENTER_VERTICAL);
+    duplicationCheck = NewCheck(pluralBox, _("Permit dupulication"));
+    pluralGrid->Add(duplicationCheck, 0, wxALIGN_CENTER_VERTICAL);
+    wxStaticText* countLabel = NewLabel(pluralBox, _("Create Count:"));
+    pluralGrid->Add(countLabel, 0, wxALIGN_CENTER_VERTICAL);
+    auto* countRow = new wxBoxSizer(wxHORIZONTAL);
+    countSpin = new wxSpinCtrl(pluralBox, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                               wxSP_ARROW_KEYS, kMinCreateCount, kMaxCreateCount, 0, "wxSpinCtrl");
+    // At least 80 pixels, and wide enough for four digits beside the arrow buttons.
+    const int digitsWidth = countSpin->GetTextExtent(wxString::Format("%d", kMaxCreateCount)).x;
+    countSpin->SetMinSize(
+        wxSize(std::max(80, countSpin->GetSizeFromTextSize(digitsWidth).GetWidth()), -1));
+    countRow->Add(countSpin, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
+    countRow->Add(
+        NewLabel(pluralBox, wxString::Format(_("(%u-%u)"), kMinCreateCount, kMaxCreateCount)), 0,
+        wxALIGN_CENTER_VERTICAL);
+    pluralGrid->Add(countRow, 0, wxALIGN_CENTER_VERTICAL);
+    AddGroup(inner, plural);
+
+    wxStaticBoxSizer* bells = NewGroup(this, _("Beep Sound"));
+    wxStaticBox* bellsBox = bells->GetStaticBox();
+    createBellCheck = NewCheck(bellsBox, _("Ring the bell when create the password"));
+    bells->Add(createBellCheck, 0, wxALL, 5);
+    copyBellCheck = NewCheck(bellsBox, _("Ring the bell when copy the password"));
+    bells->Add(copyBellCheck, 0, wxLEFT | wxRIGHT | wxBOTTOM, 5);
+    AddGroup(inner, bells);
+
+    AlignLabels({capitalLabel, smallLabel, numericLabel, duplicationLabel, countLabel});
+    canReset = true;
+}
+
+void PreferencePage::LoadPasswordValues(const MainConfig& settings) {
+    capitalText->SetValue(settings.CapitalLetter);
+    smallText->SetValue(settings.SmallLetter);
+    numericText->SetValue(settings.Numeric);
+    countSpin->SetValue(settings.PluralCreateCount);
+    duplicationCheck->SetValue(settings.PermitDuplication);
+    createBellCheck->SetValue(settings.BeepOnCreate);
+    copyBellCheck->SetValue(settings.BeepOnCopy);
+}
+
+bool PreferencePage::GetTypedCount(long& count) const {
+    wxString typed = countSpin->GetTextValue();
+    typed.Trim(true).Trim(false);
+    return typed.ToLong(&count);
+}
+
+bool PreferencePage::CheckPasswordValues(wxString& message) {
+    if (!CheckPool(capitalText, _("The capital letter is not input"), message) ||
+        !CheckPool(smallText, _("The small letter is not input"), message) ||
+        !CheckPool(numericText, _("The numeric is not input"), message)) {
+        return false;
+    }
+    // The typed text is judged, not the spin control's value, which the toolkit keeps within
+    // the range and would quietly replace an out-of-range number by the nearest limit.
+    long count = 0;
+    if (GetTypedCount(count) && count >= kMinCreateCount && count <= kMaxCreateCount) {
+        return true;
+    }
+    message = wxString::Format(_("Specify the create count between from %u to %u"), kMinCreateCount,
+                               kMaxCreateCount);
+    countSpin->SetFocus();
+    countSpin->SetSelection(-1, -1);
+    return false;
+}
+
+void PreferencePage::SavePasswordValues(MainConfig& settings) const {
+    settings.CapitalLetter = FilterCharacters(capitalText->GetValue());
+    settings.SmallLetter = FilterCharacters(smallText->GetValue());
+    settings.Numeric = FilterCharacters(numericText->GetValue());
+    long count = 0;
+    settings.PluralCreateCount =
+        GetTypedCount(count) && count >= kMinCreateCount && count <= kMaxCreateCount
+            ? static_cast<int>(count)
+            : countSpin->GetValue();
+    settings.PermitDuplication = duplicationCheck->GetValue();
+    settings.BeepOnCreate = createBellCheck->GetValue();
+    settings.BeepOnCopy = copyBellCheck->GetValue();
+}
