@@ -13,7 +13,10 @@ namespace {
 wxFont SharedFont(const wxString& japaneseFace) {
     // Without the windowed toolkit (the program run from a terminal without a window) there
     // is no system font to ask for; a plain font of the usual size stands in, never drawn.
-    const bool windowed = wxTheApp != nullptr && wxTheApp->IsGUI();
+    // The application is asked as the console application it may be: taking it for a
+    // windowed one before knowing would be a false cast.
+    const wxAppConsole* app = wxAppConsole::GetInstance();
+    const bool windowed = app != nullptr && app->IsGUI();
     const wxFont base = windowed ? wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)
                                  : wxFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
     if (orlIsJapaneseLanguage(orlGetLocaleFacts().GetSystemLanguageName())) {

@@ -192,7 +192,7 @@ bool MainConfig::Load(const wxConfigBase& store) {
     LoadUseChar(store, "StandardUseChar", StandardUseChar);
     if (Exists(store, kCombination)) {
         CombinationUseChar.Clear();
-        for (int n = 1;; ++n) {
+        for (int n = 1; CombinationUseChar.GetCount() < kMaxCombinationItems; ++n) {
             const wxString group = NumberedKey(kCombination, n);
             if (!Exists(store, group)) {
                 break;

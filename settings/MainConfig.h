@@ -21,6 +21,8 @@ class MainConfig : public orlConfig {
     // The history limits.
     static constexpr std::size_t kMaxSymbolStrings = 9;
     static constexpr std::size_t kMaxFixedStrings = 10;
+    // Loading reads at most this many combination items; any further ones are left out.
+    static constexpr std::size_t kMaxCombinationItems = 1000;
 
     MainConfig() = default;  // members only; SetDefaults gives them their values
     ~MainConfig() override = default;

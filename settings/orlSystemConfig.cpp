@@ -1,5 +1,8 @@
 #include "settings/orlSystemConfig.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <wx/debug.h>
 #include <wx/fileconf.h>
 #include <wx/filefn.h>
@@ -7,7 +10,10 @@
 #include <wx/log.h>
 #include <wx/utils.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "framework/codes/orlCodeFunctions.h"
@@ -59,6 +65,58 @@ class QuietParsing {
     wxAssertHandler_t m_assertHandler;
 };
 
+// Closes the descriptor whichever way the check ends.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0) {
+            close(m_fd);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+  private:
+    int m_fd;
+};
+
+// What the toolkit's parser would face in the text: its lines that hold something, and its
+// deepest group header (the number of "/" in the name of a "[...]" line).
+struct TextShape {
+    int lines = 0;
+    int deepest = 0;
+};
+
+TextShape ShapeOf(const std::string& text) {
+    TextShape shape;
+    bool lineStart = true;
+    bool inHeader = false;
+    int depth = 0;
+    for (const char c : text) {
+        if (c == '\n' || c == '\r') {
+            lineStart = true;
+            inHeader = false;
+            continue;
+        }
+        if (lineStart && (c == ' ' || c == '\t')) {
+            continue;
+        }
+        if (lineStart) {
+            lineStart = false;
+            ++shape.lines;
+            inHeader = c == '[';
+            depth = 0;
+        } else if (inHeader && c == ']') {
+            inHeader = false;
+        } else if (inHeader && c == '/' && ++depth > shape.deepest) {
+            shape.deepest = depth;
+        }
+    }
+    return shape;
+}
+
 // A file store for the package (no vendor) over the local and global files. Values are taken
 // as they are: a "$" in a stored text is not an environment variable. A file written anew is
 // private to its owner.
@@ -72,6 +130,43 @@ std::unique_ptr<wxConfigBase> OpenFileStore(const wxString& package, const wxStr
 }
 
 }  // namespace
+
+orlSettingsFileState orlCheckSettingsFile(const wxString& path) {
+    struct stat info {};
+    if (stat(path.fn_str(), &info) != 0) {
+        return orlSettingsFileState::Missing;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return orlSettingsFileState::Missing;  // nothing to read; saving reports the directory
+    }
+    // Opened without waiting, so that a pipe in the file's place cannot stall the start.
+    const FileDescriptor file(open(path.fn_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (file.Get() < 0) {
+        return orlSettingsFileState::Missing;  // unreadable: the toolkit would read nothing
+    }
+    if (fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<std::uint64_t>(info.st_size) > orlSystemConfig::kMaxFileSize) {
+        return orlSettingsFileState::Refused;
+    }
+    std::string text(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t got = read(file.Get(), text.data() + done, text.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    text.resize(done);
+    const TextShape shape = ShapeOf(text);
+    return shape.lines > orlSystemConfig::kMaxLines ||
+                   shape.deepest > orlSystemConfig::kMaxGroupDepth
+               ? orlSettingsFileState::Refused
+               : orlSettingsFileState::Usable;
+}
 
 wxString orlGetExecutablePath(const wxString& argv0) {
     namespace fs = std::filesystem;
@@ -101,7 +196,8 @@ void orlSystemConfig::Init(const wxString& package, const wxString& programPath)
     m_redirect.clear();
 
     const wxString systemFile = GetSystemFilePath();
-    if (!orl::FileExists(systemFile)) {
+    if (!orl::FileExists(systemFile) ||
+        orlCheckSettingsFile(systemFile) != orlSettingsFileState::Usable) {
         return;
     }
     QuietParsing quiet;
@@ -176,6 +272,11 @@ wxString orlSystemConfig::GetStoreFileName(const wxString& initialFile) const {
 
 std::unique_ptr<wxConfigBase> orlSystemConfig::Create(const wxString& initialFile) const {
     const wxString file = GetStoreFileName(initialFile);
+    // A file taken as damaged is neither parsed nor written over: it may be something else
+    // named by mistake, and the user is told the settings could not be saved.
+    if (orlCheckSettingsFile(file) == orlSettingsFileState::Refused) {
+        return nullptr;
+    }
     // The toolkit does not make the directory when it saves; a failure shows when flushing.
     orl::MakeDirectories(orlFileName(file).GetPath());
     return Open(initialFile, file);
@@ -183,7 +284,7 @@ std::unique_ptr<wxConfigBase> orlSystemConfig::Create(const wxString& initialFil
 
 std::unique_ptr<wxConfigBase> orlSystemConfig::OpenForReading(const wxString& initialFile) const {
     const wxString file = GetStoreFileName(initialFile);
-    if (!orl::FileExists(file)) {
+    if (!orl::FileExists(file) || orlCheckSettingsFile(file) != orlSettingsFileState::Usable) {
         return nullptr;
     }
     return Open(initialFile, file);

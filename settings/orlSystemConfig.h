@@ -9,14 +9,33 @@
 #include <wx/confbase.h>
 #include <wx/string.h>
 
+#include <cstdint>
 #include <memory>
 
 // The path of the running program as the system reports it (absolute, links resolved);
 // argv0 itself when the system cannot tell.
 wxString orlGetExecutablePath(const wxString& argv0);
 
+enum class orlSettingsFileState {
+    Missing,  // nothing to read there (no file, a directory, or a file that cannot be opened)
+    Usable,
+    Refused,  // taken as damaged: not a plain file, or too large, too long or nested too deep
+};
+
+// What the settings file (or the system file) at the path is, judged without parsing it and
+// without waiting: a pipe or a device is never read.
+orlSettingsFileState orlCheckSettingsFile(const wxString& path);
+
 class orlSystemConfig {
   public:
+    // Settings files are a few kilobytes; the most this program writes (a thousand combination
+    // items of thirteen lines) a few hundred. The toolkit's parser slows down with the square
+    // of the entries of a group and recurses once per group level when it lets go of a file,
+    // so a larger, longer or deeper file is taken as damaged.
+    static constexpr std::uint64_t kMaxFileSize = 1024 * 1024;
+    static constexpr int kMaxLines = 32 * 1024;
+    static constexpr int kMaxGroupDepth = 64;
+
     orlSystemConfig() = default;
     virtual ~orlSystemConfig() = default;
     orlSystemConfig(const orlSystemConfig&) = delete;
@@ -46,10 +65,11 @@ class orlSystemConfig {
 
     // A new store for one load or one save; the caller flushes it when saving. For a named
     // file, its missing directories are created first; a missing file starts empty and is
-    // created, readable and writable by its owner only, when the store is flushed.
+    // created, readable and writable by its owner only, when the store is flushed. Null,
+    // touching nothing, when the file there is taken as damaged (orlCheckSettingsFile).
     std::unique_ptr<wxConfigBase> Create(const wxString& initialFile) const;
     // A store for reading only, over the same file, that touches nothing on the disk: null
-    // when the settings file does not exist (the defaults then stand).
+    // when the settings file does not exist or is taken as damaged (the defaults then stand).
     std::unique_ptr<wxConfigBase> OpenForReading(const wxString& initialFile) const;
 
   private:

@@ -279,6 +279,32 @@ TEST_F(DictionaryTest, UnusableFilesAreListedAndFailTheLoadButTheRestLoads) {
     EXPECT_TRUE(dictionary.Contains("good"));
 }
 
+// Pipes and devices under a word file's name are no word files: they are passed over, and
+// neither waits for a writer nor reads forever.
+TEST_F(DictionaryTest, PipesAndDevicesNamedLikeWordFilesArePassedOverWithoutWaiting) {
+    dir.WriteFile("good.dic", "good\n");
+    ASSERT_EQ(mkfifo(dir.At("pipe.dic").fn_str(), 0600), 0);
+    dir.MakeDir("sub");
+    ASSERT_EQ(mkfifo(dir.At("sub/deeper.dic").fn_str(), 0600), 0);
+    dir.MakeLink("/dev/zero", "zero.dic");
+    dir.MakeLink("/dev/urandom", "sub/random.dic");
+
+    // First in a child that an alarm ends, so that a load that hangs fails instead.
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(30);
+        Dictionary probe;
+        _exit(probe.Load(dir.Root()) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the load did not end";
+
+    EXPECT_TRUE(dictionary.Load(dir.Root()));
+    EXPECT_EQ(SortedFiles(dictionary, dir), std::vector<std::string>{"good.dic"});
+    EXPECT_EQ(AllWords(dictionary), std::vector<std::string>{"good"});
+}
+
 TEST_F(DictionaryTest, AFileOfMoreThanFourGibibytesIsRefusedWithoutReadingIt) {
     dir.WriteFile("good.dic", "good\n");
     {

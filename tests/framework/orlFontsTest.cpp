@@ -1,6 +1,7 @@
 #include "framework/orlFonts.h"
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/settings.h>
 
 #include <memory>
@@ -78,6 +79,24 @@ TEST_F(FontsFollowTheLanguageTest, ALanguageChangeIsSeenByTheNextCall) {
     EXPECT_EQ(orlGetGuiFont().GetFaceName(), kGuiFace);
     FixedLocaleFacts::Use("English", ".");
     EXPECT_EQ(orlGetGuiFont(), DefaultGuiFont());
+}
+
+// The program run from a terminal has a console application only: the fonts are then a plain
+// font of the usual size, and the application is never taken for a windowed one.
+TEST(FontsWithoutWindowsTest, AConsoleApplicationGetsThePlainFont) {
+    FixedLocaleFacts::Use("English", ".");
+    wxAppConsole* const windowed = wxAppConsole::GetInstance();
+    // A console application belongs to the process once made: it is never destroyed here.
+    static wxAppConsole* const console = new wxAppConsole;
+    wxAppConsole::SetInstance(console);
+    const wxFont fonts[] = {orlGetTextFont(), orlGetGuiFont()};
+    wxAppConsole::SetInstance(windowed);
+    for (const wxFont& font : fonts) {
+        EXPECT_TRUE(font.IsOk());
+        EXPECT_EQ(font.GetFractionalPointSize(), 10);
+        EXPECT_EQ(font.GetFamily(), wxFONTFAMILY_SWISS);
+    }
+    orlSetLocaleFacts(nullptr);
 }
 
 }  // namespace

@@ -2,10 +2,15 @@
 
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -113,6 +118,69 @@ TEST(orlWritePrivateFileTest, AFailedWriteLeavesWhatWasThereAndNoPartialFile) {
     EXPECT_EQ(NamesIn(dir.At("taken")), (std::vector<std::string>{"inside.txt"}));
     EXPECT_EQ(ReadBytes(dir.At("taken/inside.txt")), "kept\n");
     EXPECT_EQ(ReadBytes(dir.At("plain")), "a file, not a directory\n");
+}
+
+// Runs the writes in a child process after the setup there, so that what the setup changes
+// (the user, the limits) stays there; the child's exit code is the number of writes that
+// claimed success, or 100 when the setup failed.
+int WritesThatSucceeded(const std::function<bool()>& setup, const std::vector<wxString>& paths,
+                        const std::string& bytes) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!setup()) {
+            _exit(100);
+        }
+        int succeeded = 0;
+        for (const wxString& path : paths) {
+            succeeded += orlWritePrivateFile(path, bytes) ? 1 : 0;
+        }
+        _exit(succeeded);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
+// Tests run as root, whom permissions do not stop: the write runs as the unprivileged user
+// "nobody", for whom a directory of mode 0555 is as closed as it is for any user.
+bool BecomeNobody() {
+    return geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+}
+
+// The disk fills up in the middle of the write: the system refuses bytes beyond the limit.
+bool AcceptOnlyAFewBytes() {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+TEST(orlWritePrivateFileTest, ADirectoryThatRefusesTheFileKeepsTheOldFileAndGetsNoPartOfTheNew) {
+    struct Case {
+        const char* why;
+        mode_t directoryMode;
+        std::function<bool()> setup;
+    };
+    const Case cases[] = {
+        {"the directory is not writable", 0555, BecomeNobody},
+        {"the disk takes only part of the bytes", 0777, AcceptOnlyAFewBytes},
+    };
+    const std::string bytes(1024 * 1024, 'p');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        TempDirectory dir;
+        ASSERT_EQ(chmod(dir.Root().fn_str(), 0755), 0);  // the unprivileged user may look in
+        dir.MakeDir("out");
+        dir.WriteFile("out/batch.txt", "old\n");
+        ASSERT_EQ(chmod(dir.At("out").fn_str(), c.directoryMode), 0);
+
+        EXPECT_EQ(
+            WritesThatSucceeded(c.setup, {dir.At("out/batch.txt"), dir.At("out/new.txt")}, bytes),
+            0);
+        EXPECT_EQ(NamesIn(dir.At("out")), std::vector<std::string>{"batch.txt"});
+        EXPECT_EQ(ReadBytes(dir.At("out/batch.txt")), "old\n");
+    }
 }
 
 }  // namespace
