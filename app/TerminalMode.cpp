@@ -179,7 +179,7 @@ int RunTerminalMode(int argc, char** argv, std::FILE* in, std::FILE* out, std::F
         return kTerminalFailed;
     }
     wxLog::EnableLogging(false);
-    wxTheApp->SetAppName("tessarin");
+    wxAppConsole::GetInstance()->SetAppName("tessarin");
 
     Request request;
     int status = kTerminalOk;
