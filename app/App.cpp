@@ -14,6 +14,7 @@
 #include "app/ClipboardHandOver.h"
 #include "app/CommandLine.h"
 #include "app/SettingsSaver.h"
+#include "app/Translations.h"
 #include "engine/Dictionary.h"
 #include "framework/codes/orlCharCode.h"
 #include "framework/dialogs/orlAbout.h"
@@ -28,14 +29,6 @@
 namespace {
 
 constexpr int kUsageExitCode = 2;
-
-// The catalogs are looked for under "locale" in the directory, once.
-void AddCatalogDirectory(const wxString& directory) {
-    if (!directory.empty()) {
-        wxFileTranslationsLoader::AddCatalogLookupPathPrefix(directory + wxFILE_SEP_PATH +
-                                                             "locale");
-    }
-}
 
 // A request to end (the session ending, a kill, Ctrl+C in the terminal) closes the main
 // window as the user would, so that the settings are written on the way out. The main loop
@@ -78,7 +71,7 @@ bool App::Start(const wxArrayString& arguments) {
         orlGetExecutablePath(arguments.empty() ? wxString() : arguments[0]);
     const wxString programDirectory = wxFileName(programPath).GetPath();
 
-    SetUpTranslations(programDirectory);
+    LoadProgramCatalogs(programDirectory, GetAppName());
     orlCharCode::Get().Init(wxLocale::GetLanguageName(locale.GetLanguage()));
     wxInitAllImageHandlers();
 
@@ -183,14 +176,6 @@ void App::UnwatchSignals() {
         g_source_remove(source);
     }
     signalSources.clear();
-}
-
-void App::SetUpTranslations(const wxString& programDirectory) {
-    AddCatalogDirectory(programDirectory);
-    AddCatalogDirectory(wxFileName::GetCwd());
-    if (wxTranslations* translations = wxTranslations::Get()) {
-        translations->AddCatalog(GetAppName(), wxLANGUAGE_ENGLISH_US);
-    }
 }
 
 void App::ShowVersion(const wxString& programDirectory) {

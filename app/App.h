@@ -43,7 +43,6 @@ class App : public wxApp {
     bool IsAnotherInstanceRunning() const;
 
   private:
-    void SetUpTranslations(const wxString& programDirectory);
     void ShowVersion(const wxString& programDirectory);
     // SIGTERM, SIGINT and SIGHUP close the main window through the main loop while watched.
     void WatchSignals();

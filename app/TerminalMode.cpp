@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/cmdline.h>
+#include <wx/filename.h>
 #include <wx/init.h>
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "app/CommandLine.h"
+#include "app/Translations.h"
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
 #include "engine/StrengthTest.h"
@@ -103,9 +105,9 @@ bool ParseRequest(int argc, char** argv, std::FILE* err, Request& request, int& 
 }
 
 // The settings as the window would start with them, read without writing anything.
-void LoadSettings(const char* argv0, const wxString& initialFile) {
+void LoadSettings(const wxString& programPath, const wxString& initialFile) {
     orlSystemConfig& locator = orlSystemConfig::Get();
-    locator.Init("tessarin", orlGetExecutablePath(argv0 != nullptr ? argv0 : ""));
+    locator.Init("tessarin", programPath);
     MainConfig& config = MainConfig::Get();
     config.SetDefaults();
     if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
@@ -180,12 +182,16 @@ int RunTerminalMode(int argc, char** argv, std::FILE* in, std::FILE* out, std::F
     }
     wxLog::EnableLogging(false);
     wxAppConsole::GetInstance()->SetAppName("tessarin");
+    // Messages and reports in the user's language, from the same catalogs as the window's.
+    wxLocale locale(wxLANGUAGE_DEFAULT, wxLOCALE_LOAD_DEFAULT);
+    const wxString programPath = orlGetExecutablePath(argc > 0 ? argv[0] : "");
+    LoadProgramCatalogs(wxFileName(programPath).GetPath(), "tessarin");
 
     Request request;
     int status = kTerminalOk;
     if (!ParseRequest(argc, argv, err, request, status)) {
         return status;
     }
-    LoadSettings(argc > 0 ? argv[0] : nullptr, request.initialFile);
+    LoadSettings(programPath, request.initialFile);
     return request.generate ? Generate(request, out, err) : Check(request, in, out, err);
 }

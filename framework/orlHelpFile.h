@@ -21,3 +21,9 @@ wxString orlGetHelpFileName(const wxString& directory, const wxString& localeNam
                             const wxString& name);
 wxString orlGetHelpFileName(const wxString& directory, const wxString& localeName,
                             const wxString& name, const orlHelpFileLayout& layout);
+
+// The help book to open: the locale's language's book when it exists, otherwise the English
+// book when that one exists (the help is written in English first), otherwise the locale's
+// path, so that the report names the book the user's language would have.
+wxString orlFindHelpFile(const wxString& directory, const wxString& localeName,
+                         const wxString& name);

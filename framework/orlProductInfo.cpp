@@ -7,7 +7,7 @@ wxString orlGetProductName() {
 }
 
 wxString orlGetProductVersion() {
-    return "0.9.3";
+    return TESSARIN_VERSION;
 }
 
 wxString orlGetProductRightsLabel() {

@@ -6,7 +6,7 @@
 
 // The program's name, "tessarin", as it stands in every language.
 wxString orlGetProductName();
-// The program's version, "0.9.3".
+// The program's version, "0.9.3": the project's version in the build.
 wxString orlGetProductVersion();
 // The label of the group that holds the rights notice ("Copyright"), translated.
 wxString orlGetProductRightsLabel();

@@ -11,6 +11,12 @@ packages=(
     xfce4-settings dbus-daemon  # a clipboard manager (xfsettingsd) under a bus of its own
     wamerican
     unicode-data
+    gettext                  # the message template and catalogs
+    locales                  # the Japanese locale of the translation tests
+    fonts-ipafont-gothic     # Japanese text on screen
+    wx3.2-i18n               # the toolkit's own texts in other languages
+    dpkg-dev                 # the Debian package's library dependencies
+    desktop-file-utils appstream  # validators of the desktop entry and the metainfo
 )
 
 missing=()
@@ -20,15 +26,23 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
-    exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The program speaks Japanese; the tests start it in a Japanese locale.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    echo "Making the locale ja_JP.UTF-8"
+    "${sudo[@]}" sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'ja_JP.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo[@]}" locale-gen >/dev/null
+fi

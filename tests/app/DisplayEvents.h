@@ -12,6 +12,8 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -43,17 +45,18 @@ inline bool PumpUntil(const std::function<bool()>& done, std::chrono::millisecon
     return true;
 }
 
-// The shown top-level window of the process, or None while it has none.
-inline Window ShownWindowOf(pid_t pid) {
+// The shown top-level windows of the process, in the display's stacking order (the newest on
+// top, last).
+inline std::vector<Window> ShownWindowsOf(pid_t pid) {
     Display* display = XDisplay();
     const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-    Window found = None;
+    std::vector<Window> found;
     gdk_x11_display_error_trap_push(gdk_display_get_default());  // windows come and go
     Window root = None, parent = None;
     Window* children = nullptr;
     unsigned count = 0;
     if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
-        for (unsigned i = 0; i < count && found == None; ++i) {
+        for (unsigned i = 0; i < count; ++i) {
             XWindowAttributes attributes{};
             if (!XGetWindowAttributes(display, children[i], &attributes) ||
                 attributes.map_state != IsViewable || attributes.override_redirect) {
@@ -67,7 +70,7 @@ inline Window ShownWindowOf(pid_t pid) {
                                    &format, &items, &after, &value) == Success &&
                 value != nullptr && format == 32 && items == 1 &&
                 static_cast<pid_t>(*reinterpret_cast<unsigned long*>(value)) == pid) {
-                found = children[i];
+                found.push_back(children[i]);
             }
             if (value != nullptr) {
                 XFree(value);
@@ -79,6 +82,35 @@ inline Window ShownWindowOf(pid_t pid) {
     }
     gdk_x11_display_error_trap_pop_ignored(gdk_display_get_default());
     return found;
+}
+
+// The shown top-level window of the process, or None while it has none.
+inline Window ShownWindowOf(pid_t pid) {
+    const std::vector<Window> windows = ShownWindowsOf(pid);
+    return windows.empty() ? None : windows.front();
+}
+
+// The window's title as the program set it (UTF-8), or "" when it has none.
+inline std::string WindowTitle(Window window) {
+    Display* display = XDisplay();
+    const Atom nameAtom = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8Atom = XInternAtom(display, "UTF8_STRING", False);
+    std::string title;
+    gdk_x11_display_error_trap_push(gdk_display_get_default());
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* value = nullptr;
+    if (XGetWindowProperty(display, window, nameAtom, 0, 1024, False, utf8Atom, &type, &format,
+                           &items, &after, &value) == Success &&
+        value != nullptr && format == 8) {
+        title.assign(reinterpret_cast<const char*>(value), items);
+    }
+    if (value != nullptr) {
+        XFree(value);
+    }
+    gdk_x11_display_error_trap_pop_ignored(gdk_display_get_default());
+    return title;
 }
 
 // Gives the window the keyboard (there is no window manager to do it) and presses and

@@ -20,10 +20,13 @@
 #include "framework/orlIdentity.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
+#include "support/TextFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::LinesOf;
+using testsupport::ReadFile;
 
 constexpr int kLimitMilliseconds = 60000;
 
@@ -33,22 +36,6 @@ std::set<std::string> FilesUnder(const std::string& root) {
         files.insert(fs::relative(entry.path(), root).string());
     }
     return files;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 class ProgramLifecycleTest : public testing::Test {

@@ -13,19 +13,12 @@
 
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
+#include "support/TextFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
+using testsupport::LinesOf;
 
 bool AllIn(const std::string& text, const std::string& pool) {
     return !text.empty() && text.find_first_not_of(pool) == std::string::npos;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
+#include "support/TempDirectory.h"
+
 namespace {
 
 struct HelpFileCase {
@@ -45,6 +49,35 @@ TEST(HelpFileTest, APlatformWithBackslashesAndCompiledHelpGetsItsOwnSeparatorAnd
         SCOPED_TRACE(c.localeName);
         EXPECT_EQ(orlGetHelpFileName("C:\\Tools", c.localeName, "tessarin", windows).utf8_string(),
                   c.expected);
+    }
+}
+
+// The book opened is the user's language's, then the English one; with neither, the report
+// names the book of the user's language.
+TEST(HelpFileTest, ALanguageWithoutABookFallsBackToTheEnglishBook) {
+    struct Case {
+        const char* localeName;
+        std::initializer_list<const char*> books;  // the languages that have a book
+        const char* expected;                      // under the program directory
+    };
+    const Case cases[] = {
+        {"ja_JP", {"en", "ja"}, "docs/ja/tessarin.htb"},
+        {"fr_FR", {"en", "ja"}, "docs/en/tessarin.htb"},
+        {"", {"en"}, "docs/en/tessarin.htb"},
+        {"en_GB", {"en"}, "docs/en/tessarin.htb"},
+        {"fr_FR", {"ja"}, "docs/fr/tessarin.htb"},
+        {"ja_JP", {}, "docs/ja/tessarin.htb"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.localeName);
+        TempDirectory program;
+        program.MakeDir("docs");
+        for (const char* lang : c.books) {
+            program.MakeDir(wxString("docs/") + lang);
+            program.WriteFile(wxString("docs/") + lang + "/tessarin.htb", "book");
+        }
+        EXPECT_EQ(orlFindHelpFile(program.Root(), c.localeName, "tessarin"),
+                  program.At(c.expected));
     }
 }
 

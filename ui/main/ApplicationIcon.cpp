@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
 constexpr int kGrid = 4;
 
 void DrawMosaic(wxGraphicsContext& gc, double panelX, double panelSize) {
@@ -47,7 +46,7 @@ void DrawSmall(wxGraphicsContext& gc, double panelX, double panelSize) {
 
 }  // namespace
 
-wxBitmap CreateApplicationIcon(int size) {
+wxImage CreateApplicationIconImage(int size) {
     mosaic::Canvas canvas(size, size);
     wxGraphicsContext& gc = canvas.Context();
     // Desktop icons keep a little air around the shape.
@@ -60,12 +59,21 @@ wxBitmap CreateApplicationIcon(int size) {
     } else {
         DrawSmall(gc, inset, panelSize);
     }
-    return canvas.Finish();
+    return canvas.FinishImage();
+}
+
+wxBitmap CreateApplicationIcon(int size) {
+    return wxBitmap(CreateApplicationIconImage(size));
+}
+
+const std::vector<int>& ApplicationIconSizes() {
+    static const std::vector<int> sizes{16, 24, 32, 48, 64, 128, 256};
+    return sizes;
 }
 
 wxIconBundle CreateApplicationIcons() {
     wxIconBundle icons;
-    for (int size : kSizes) {
+    for (int size : ApplicationIconSizes()) {
         wxIcon icon;
         icon.CopyFromBitmap(CreateApplicationIcon(size));
         icons.AddIcon(icon);

@@ -461,8 +461,8 @@ void MainFrame::OnPreferences(wxCommandEvent&) {
 void MainFrame::OnHelp(wxCommandEvent&) {
     const wxLocale* locale = wxGetLocale();
     const wxString path =
-        orlGetHelpFileName(orlSystemConfig::Get().GetProgramDirectory(),
-                           locale != nullptr ? locale->GetCanonicalName() : wxString(), "tessarin");
+        orlFindHelpFile(orlSystemConfig::Get().GetProgramDirectory(),
+                        locale != nullptr ? locale->GetCanonicalName() : wxString(), "tessarin");
     helpViewer.Show(this, path);
 }
 

@@ -5,11 +5,18 @@
 
 #include <wx/bitmap.h>
 #include <wx/iconbndl.h>
+#include <wx/image.h>
+
+#include <vector>
 
 // The strip beside the single-mode window (40 x 325) or the plural-mode window (40 x 482).
 wxBitmap CreateModePicture(bool plural);
 
 // The application icon at one square size in pixels (16 to 256).
 wxBitmap CreateApplicationIcon(int size);
-// The icon at the sizes a desktop asks for (16, 24, 32, 48, 64, 128 and 256).
+// The same picture as an image, for writing to a file.
+wxImage CreateApplicationIconImage(int size);
+// The sizes the icon is drawn at, smallest first.
+const std::vector<int>& ApplicationIconSizes();
+// The icon at every size of ApplicationIconSizes.
 wxIconBundle CreateApplicationIcons();

@@ -20,8 +20,12 @@ Canvas::Canvas(int width, int height) : image(width, height) {
 Canvas::~Canvas() = default;
 
 wxBitmap Canvas::Finish() {
+    return wxBitmap(FinishImage());
+}
+
+wxImage Canvas::FinishImage() {
     context.reset();
-    return wxBitmap(image);
+    return image;
 }
 
 namespace {

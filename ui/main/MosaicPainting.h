@@ -23,6 +23,7 @@ class Canvas {
     wxGraphicsContext& Context() { return *context; }
     // Ends the drawing and returns the picture with its transparency.
     wxBitmap Finish();
+    wxImage FinishImage();
 
   private:
     wxImage image;

@@ -1,5 +1,6 @@
 #include "ui/main/HelpViewer.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <wx/config.h>
 #include <wx/html/helpdata.h>
@@ -13,7 +14,6 @@
 #include <wx/wfstream.h>
 #include <wx/zipstrm.h>
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -157,29 +157,49 @@ TEST_F(HelpViewerTest, AMissingBookIsReportedWithThePathLookedFor) {
     }
 }
 
-TEST_F(HelpViewerTest, TheBuiltBookOpensAtItsContentsPage) {
-    HelpViewer viewer;
-    CountingLog log;
-    viewer.Show(Frame(), kBook);
+TEST_F(HelpViewerTest, TheBuiltBooksOpenAtTheirContentsPage) {
+    // The title and some chapters of each book, as the viewer shows them (UTF-8).
+    const struct {
+        const char* language;
+        const char* title;
+        std::vector<std::string> chapters;
+    } books[] = {
+        {"en",
+         "tessarin Help",
+         {"Overview", "The main window", "The Combination page", "Simple passwords", "Preferences",
+          "The command line"}},
+        {"ja",
+         "tessarin ヘルプ",
+         {"概要", "メインウィンドウ", "「組み合わせ」ページ", "単純なパスワード", "設定",
+          "コマンドライン"}},
+    };
+    for (const auto& expected : books) {
+        SCOPED_TRACE(expected.language);
+        const wxString path =
+            wxString(TESSARIN_HELP_BOOK_ROOT) + "/" + expected.language + "/tessarin.htb";
+        const wxString title = wxString::FromUTF8(expected.title);
+        HelpViewer viewer;
+        CountingLog log;
+        viewer.Show(Frame(), path);
 
-    wxHtmlHelpFrame* frame = ShownHelpFrame();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(OpenedPage(frame), "index.html");
-    EXPECT_EQ(PageOf(frame)->GetOpenedPageTitle(), "tessarin Help");
-    const std::vector<std::string> titles = ContentsTitles(frame);
-    for (const char* title : {"Overview", "The main window", "The Combination page",
-                              "Simple passwords", "Preferences", "The command line"}) {
-        EXPECT_NE(std::find(titles.begin(), titles.end(), title), titles.end())
-            << "the contents list " << title;
+        wxHtmlHelpFrame* frame = ShownHelpFrame();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(OpenedPage(frame), "index.html");
+        EXPECT_EQ(PageOf(frame)->GetOpenedPageTitle(), title);
+        const std::vector<std::string> titles = ContentsTitles(frame);
+        for (const std::string& chapter : expected.chapters) {
+            EXPECT_THAT(titles, testing::Contains(chapter));
+        }
+        wxTreeCtrl* tree = frame->GetHelpWindow()->GetTreeCtrl();
+        wxTreeItemIdValue cookie;
+        const wxTreeItemId book = tree->GetFirstChild(tree->GetRootItem(), cookie);
+        ASSERT_TRUE(book.IsOk());
+        EXPECT_EQ(tree->GetItemText(book), title);
+        EXPECT_TRUE(tree->IsExpanded(book)) << "the chapters show at once";
+        EXPECT_EQ(frame->GetParent(), nullptr) << "a window of its own beside the main window";
+        EXPECT_EQ(log.Count(), 0);
     }
-    wxTreeCtrl* tree = frame->GetHelpWindow()->GetTreeCtrl();
-    wxTreeItemIdValue cookie;
-    const wxTreeItemId book = tree->GetFirstChild(tree->GetRootItem(), cookie);
-    ASSERT_TRUE(book.IsOk());
-    EXPECT_EQ(tree->GetItemText(book), "tessarin Help");
-    EXPECT_TRUE(tree->IsExpanded(book)) << "the chapters show at once";
-    EXPECT_EQ(frame->GetParent(), nullptr) << "a window of its own beside the main window";
-    EXPECT_EQ(log.Count(), 0);
+    EXPECT_TRUE(testsupport::WaitUntil(NoHelpFrame)) << "each viewer took its window along";
 }
 
 TEST_F(HelpViewerTest, ASecondShowBringsTheSameViewerBackToTheContents) {
