@@ -4,6 +4,7 @@
 #pragma once
 
 #include <wx/bookctrl.h>
+#include <wx/containr.h>
 #include <wx/event.h>
 #include <wx/listbox.h>
 
@@ -35,7 +36,13 @@ typedef void (wxEvtHandler::*orlListBoxBookEventFunction)(orlListBoxBookEvent&);
 #define EVT_ORL_LISTBOXBOOK_PAGE_CHANGED(id, fn) \
     wx__DECLARE_EVT1(orlEVT_LISTBOXBOOK_PAGE_CHANGED, id, orlListBoxBookEventHandler(fn))
 
-class orlListBoxBook : public wxBookCtrlBase {
+// The book never takes the keyboard focus itself: it hands it on to its list or to a control
+// of the shown page. Focused itself, it would be a stop in the tab order where nothing reacts;
+// worse, under an X input method (the toolkit's choice by default in Japanese, Korean, Chinese
+// and Thai locales) focusing it makes its window a native X window of its own, whose
+// background nothing paints, so that the page area would keep whatever the screen showed
+// before.
+class orlListBoxBook : public wxNavigationEnabled<wxBookCtrlBase> {
   public:
     // Creates nothing; Create makes the window.
     orlListBoxBook() = default;

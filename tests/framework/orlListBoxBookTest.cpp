@@ -1,6 +1,8 @@
 #include "framework/window/orlListBoxBook.h"
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
+#include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FocusChecks.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -427,6 +430,35 @@ TEST_F(ListBoxBookTest, AListBoxOnAPageIsNotTakenForThePageList) {
     EXPECT_EQ(book->GetSelection(), 0);
     EXPECT_TRUE(host->seen.empty());
     EXPECT_EQ(host->listBoxSelections, std::vector<int>{2}) << "the event goes on up";
+}
+
+TEST_F(ListBoxBookTest, HandsTheFocusOnToItsListAndNeverTakesItItself) {
+    BookWithPages(2, 0);
+    host->SetSize(0, 0, 400, 250);
+    book->SetSize(0, 0, 400, 250);
+    auto* elsewhere = new wxButton(Frame(), wxID_ANY, "Elsewhere", wxPoint(410, 10));
+    ShowFrame();
+
+    EXPECT_FALSE(gtk_widget_get_can_focus(GTK_WIDGET(book->GetHandle())))
+        << "GTK's tab order passes over the book itself";
+    EXPECT_TRUE(book->AcceptsFocusFromKeyboard()) << "but not over its list and pages";
+
+    struct Case {
+        const char* name;
+        wxWindow* focused;
+    };
+    const Case cases[] = {
+        {"the book's parent, as a dialog focuses its first control when it opens", host},
+        {"the book itself", book},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.name);
+        elsewhere->SetFocus();
+        ASSERT_TRUE(HasWindowFocus(elsewhere));
+        t.focused->SetFocus();
+        EXPECT_TRUE(HasFocusWithin(book->GetListBox()));
+        EXPECT_FALSE(HasWindowFocus(book));
+    }
 }
 
 TEST_F(ListBoxBookTest, PageTextsAreTheListRows) {

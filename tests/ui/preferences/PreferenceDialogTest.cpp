@@ -1,10 +1,12 @@
 #include "ui/preferences/PreferenceDialog.h"
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
+#include <wx/statbox.h>
 #include <wx/statline.h>
 #include <wx/textctrl.h>
 
@@ -42,6 +44,86 @@ std::vector<T*> All(wxWindow* window) {
     std::vector<T*> found;
     CollectAll(window, found);
     return found;
+}
+
+// While it lives, GTK hands the text input to the X input method, as it does by default in
+// Japanese, Korean, Chinese and Thai locales. The variable and the setting that choose the
+// method are put back afterwards; changing the setting makes GTK choose again.
+class XInputMethod {
+  public:
+    XInputMethod() {
+        const char* variable = g_getenv(kVariable);
+        m_hadVariable = variable != nullptr;
+        if (m_hadVariable) {
+            m_variable = variable;
+        }
+        g_setenv(kVariable, "xim", TRUE);
+        g_object_get(gtk_settings_get_default(), kSetting, &m_setting, nullptr);
+        g_object_set(gtk_settings_get_default(), kSetting, "xim", nullptr);
+    }
+    ~XInputMethod() {
+        if (m_hadVariable) {
+            g_setenv(kVariable, m_variable.c_str(), TRUE);
+        } else {
+            g_unsetenv(kVariable);
+        }
+        g_object_set(gtk_settings_get_default(), kSetting, m_setting, nullptr);
+        g_free(m_setting);
+    }
+    XInputMethod(const XInputMethod&) = delete;
+    XInputMethod& operator=(const XInputMethod&) = delete;
+
+  private:
+    static constexpr const char* kVariable = "GTK_IM_MODULE";
+    static constexpr const char* kSetting = "gtk-im-module";
+    bool m_hadVariable = false;
+    std::string m_variable;
+    gchar* m_setting = nullptr;
+};
+
+// What the screen shows in the rectangle (screen coordinates), read back from the X server:
+// how many pixels differ from the colour, and the first of them.
+struct ScreenCheck {
+    int differing = 0;
+    wxPoint firstAt;
+    wxColour first;
+};
+
+ScreenCheck CompareScreen(const wxRect& rect, const wxColour& colour) {
+    ScreenCheck check;
+    GdkPixbuf* pixels = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y,
+                                                   rect.width, rect.height);
+    if (pixels == nullptr) {
+        check.differing = rect.width * rect.height;
+        return check;
+    }
+    const int channels = gdk_pixbuf_get_n_channels(pixels);
+    const int stride = gdk_pixbuf_get_rowstride(pixels);
+    const guchar* data = gdk_pixbuf_read_pixels(pixels);
+    for (int y = 0; y < rect.height; ++y) {
+        for (int x = 0; x < rect.width; ++x) {
+            const guchar* p = data + y * stride + x * channels;
+            if (p[0] != colour.Red() || p[1] != colour.Green() || p[2] != colour.Blue()) {
+                if (check.differing++ == 0) {
+                    check.firstAt = rect.GetPosition() + wxPoint(x, y);
+                    check.first = wxColour(p[0], p[1], p[2]);
+                }
+            }
+        }
+    }
+    g_object_unref(pixels);
+    return check;
+}
+
+wxColour ScreenPixel(const wxPoint& at) {
+    wxColour colour;
+    GdkPixbuf* pixels = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), at.x, at.y, 1, 1);
+    if (pixels != nullptr) {
+        const guchar* p = gdk_pixbuf_read_pixels(pixels);
+        colour = wxColour(p[0], p[1], p[2]);
+        g_object_unref(pixels);
+    }
+    return colour;
 }
 
 class PreferenceDialogTest : public LiveSettingsFixture {
@@ -337,6 +419,50 @@ TEST_F(PreferenceDialogTest, OkSelectsTheFirstInvalidPageAndShowsOnlyItsMessage)
         expected.PreferencePage = t.page;
         EXPECT_TRUE(Config() == expected) << "nothing else is written";
     }
+}
+
+TEST_F(PreferenceDialogTest, ThePageAreaIsPaintedUnderTheXInputMethod) {
+    // Under the dialog, a backdrop of a colour that no page shows: wherever the dialog leaves
+    // its page area unpainted, the backdrop stays on the screen.
+    const wxColour backdrop(255, 0, 255);
+    Frame()->SetBackgroundColour(backdrop);
+    Frame()->SetSize(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
+    ShowFrame();
+    const wxPoint inFrame = Frame()->ClientToScreen(wxPoint(20, 20));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return ScreenPixel(inFrame) == backdrop; }))
+        << "the backdrop is not on the screen";
+
+    XInputMethod inputMethod;
+    // The "Version" page leaves room below its group, where only the background shows.
+    Config().PreferencePage = PreferencePage::PAGE_VERSION;
+    PreferenceDialog dialog(Frame());
+    ShowOnScreen(&dialog);
+    // The dialog gets the keyboard, as a dialog the user has just opened does.
+    gtk_window_present(GTK_WINDOW(dialog.GetHandle()));
+    wxWindow* page = dialog.GetCurrentPage();
+    ASSERT_NE(page, nullptr);
+    wxStaticBox* group = All<wxStaticBox>(page).at(0);
+
+    const wxPoint inDialog = dialog.ClientToScreen(wxPoint(3, 3));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return ScreenPixel(inDialog) != backdrop; }))
+        << "the dialog does not cover the backdrop";
+    const wxColour background = ScreenPixel(inDialog);
+
+    wxRect belowGroup = page->GetScreenRect();
+    belowGroup.SetTop(group->GetScreenRect().GetBottom() + 3);
+    belowGroup.SetBottom(page->GetScreenRect().GetBottom() - 1);
+    ASSERT_GT(belowGroup.height, 20);
+
+    ScreenCheck check;
+    testsupport::WaitUntil([&] {
+        check = CompareScreen(belowGroup, background);
+        return check.differing == 0;
+    });
+    EXPECT_EQ(check.differing, 0)
+        << "pixels of the page area are not the dialog's background, the first at ("
+        << check.firstAt.x << ", " << check.firstAt.y << ") "
+        << check.first.GetAsString(wxC2S_HTML_SYNTAX).utf8_string() << " instead of "
+        << background.GetAsString(wxC2S_HTML_SYNTAX).utf8_string();
 }
 
 }  // namespace
