@@ -1,8 +1,10 @@
 #include "app/App.h"
 
 #include <glib-unix.h>
+#include <gtk/gtk.h>
 #include <wx/cmdline.h>
 #include <wx/config.h>
+#include <wx/dialog.h>
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -34,14 +36,16 @@ constexpr int kUsageExitCode = 2;
 // window as the user would, so that the settings are written on the way out. The main loop
 // runs it, never the signal itself.
 gboolean CloseOnSignal(gpointer data) {
-    auto* app = static_cast<App*>(data);
-    if (wxWindow* window = app->GetTopWindow()) {
-        window->Close(true);
-        wxWakeUpIdle();  // the closed window is deleted, and the loop ended, when idle
-    } else {
-        app->ExitMainLoop();
-    }
+    static_cast<App*>(data)->CloseOnRequest();
     return G_SOURCE_CONTINUE;
+}
+
+// How soon a request to end is looked at again while modal dialogs are being ended.
+constexpr guint kCloseRetryMilliseconds = 20;
+
+gboolean CloseAgain(gpointer data) {
+    static_cast<App*>(data)->CloseOnRequest();
+    return G_SOURCE_REMOVE;
 }
 
 }  // namespace
@@ -168,6 +172,35 @@ void App::WatchSignals() {
     UnwatchSignals();
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         signalSources.push_back(g_unix_signal_add(signal, CloseOnSignal, this));
+    }
+}
+
+void App::CloseOnRequest() {
+    // A dialog shown modally belongs to the code that showed it, often on its stack: closing
+    // the main window under it would destroy it twice. So the modal dialogs are ended first,
+    // as Cancel would end them, one at a time from the innermost: a dialog's loop can end only
+    // once every loop inside it has returned. The request is looked at again a moment later
+    // until the main loop alone runs; then the window is closed.
+    std::vector<wxDialog*> modal;
+    for (wxWindow* window : wxTopLevelWindows) {
+        auto* dialog = wxDynamicCast(window, wxDialog);
+        if (dialog != nullptr && dialog->IsModal()) {
+            modal.push_back(dialog);
+        }
+    }
+    const bool settled = static_cast<size_t>(gtk_main_level()) == modal.size() + 1;
+    if (!modal.empty() || !settled) {
+        if (settled) {
+            modal.back()->EndModal(wxID_CANCEL);
+        }
+        g_timeout_add(kCloseRetryMilliseconds, CloseAgain, this);
+        return;
+    }
+    if (wxWindow* window = GetTopWindow()) {
+        window->Close(true);
+        wxWakeUpIdle();  // the closed window is deleted, and the loop ended, when idle
+    } else {
+        ExitMainLoop();
     }
 }
 

@@ -42,6 +42,11 @@ class App : public wxApp {
     const wxString& GetInitialFile() const { return initialFile; }
     bool IsAnotherInstanceRunning() const;
 
+    // A request to end from outside (the session ending, a kill, Ctrl+C in the terminal):
+    // open modal dialogs are cancelled, then the main window closes as the user would close
+    // it, so that the settings are written on the way out.
+    void CloseOnRequest();
+
   private:
     void ShowVersion(const wxString& programDirectory);
     // SIGTERM, SIGINT and SIGHUP close the main window through the main loop while watched.

@@ -22,6 +22,20 @@ inline Window ClipboardOwner() {
     return SelectionOwner("CLIPBOARD");
 }
 
+// Presses the key in the window and waits until somebody new owns the clipboard: in a
+// program's window that puts a new password straight on the clipboard, Return (Create) shows
+// that the window has taken the keyboard and answers keys.
+inline bool PressKeyForNewClipboardOwner(Window window, KeySym key,
+                                         std::chrono::milliseconds limit) {
+    const Window former = ClipboardOwner();
+    return PressKeyIn(window, key) && PumpUntil(
+                                          [&] {
+                                              const Window owner = ClipboardOwner();
+                                              return owner != None && owner != former;
+                                          },
+                                          limit);
+}
+
 // The clipboard's text; "<no text>" when nobody owns it or the owner has no text, "<no answer>"
 // when the owner did not answer in time.
 inline std::string ClipboardText(std::chrono::milliseconds limit = std::chrono::seconds(5)) {

@@ -113,6 +113,24 @@ inline std::string WindowTitle(Window window) {
     return title;
 }
 
+// Waits for a shown window of the process whose title satisfies `wanted`; the newest such
+// window, or None when none came in time.
+inline Window WaitForWindowOf(pid_t pid, const std::function<bool(const std::string&)>& wanted,
+                              std::chrono::milliseconds limit) {
+    Window found = None;
+    PumpUntil(
+        [&] {
+            for (const Window window : ShownWindowsOf(pid)) {
+                if (wanted(WindowTitle(window))) {
+                    found = window;
+                }
+            }
+            return found != None;
+        },
+        limit);
+    return found;
+}
+
 // Gives the window the keyboard (there is no window manager to do it) and presses and
 // releases the key there.
 inline bool PressKeyIn(Window window, KeySym key) {

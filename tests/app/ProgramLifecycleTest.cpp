@@ -17,10 +17,15 @@
 #include <vector>
 
 #include "app/BackgroundProgram.h"
+#include "app/DisplayClipboard.h"
+#include "app/DisplayEvents.h"
 #include "framework/orlIdentity.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 #include "support/TextFiles.h"
+
+// Xlib names a type Status with a macro, which would hide the program's Status().
+#undef Status
 
 namespace {
 
@@ -140,6 +145,49 @@ TEST_F(ProgramLifecycleTest, ARequestToEndClosesTheWindowAndWritesTheSettings) {
         EXPECT_EQ(info.st_mode & 0777, 0600u) << "the settings are the user's own";
         EXPECT_FALSE(fs::exists(lock)) << "the single-instance name is released";
     }
+}
+
+// A request to end while dialogs are open, one shown from another: each is cancelled, from
+// the innermost out, before the window closes; nothing typed into them is kept, the settings
+// are written and the program ends normally. (Closing the window under an open dialog used to
+// destroy that dialog twice and abort the program.)
+TEST_F(ProgramLifecycleTest, ARequestToEndCancelsTheOpenDialogsFirst) {
+    const std::chrono::milliseconds limit(kLimitMilliseconds);
+    // The password goes straight to the clipboard, which shows when the window answers keys.
+    dir.WriteFile("settings.ini", "NonShow=1\n");
+    testsupport::BackgroundProgram program({TESSARIN_EXECUTABLE, "-i", SettingsPath()},
+                                           Environment(), dir.Root().utf8_string(),
+                                           At("program.err"));
+    ASSERT_TRUE(program.Started());
+    const auto titled = [](const char* title) {
+        return [title](const std::string& shown) { return shown == title; };
+    };
+    const Window frame = testsupport::WaitForWindowOf(program.Pid(), titled("tessarin"), limit);
+    ASSERT_NE(frame, None) << program.Errors();
+    ASSERT_TRUE(testsupport::PressKeyForNewClipboardOwner(frame, XK_Return, limit))
+        << program.Errors();
+
+    // Create keeps the keyboard focus; Plurality comes next, then Preferences.
+    for (const KeySym key : {XK_Tab, XK_Tab, XK_space}) {
+        ASSERT_TRUE(testsupport::PressKeyIn(frame, key));
+    }
+    const Window preferences =
+        testsupport::WaitForWindowOf(program.Pid(), titled("Preferences"), limit);
+    ASSERT_NE(preferences, None) << program.Errors();
+    // From the list of pages to the capital letters, whose text is selected on the way in and
+    // rubbed out; OK then complains in a box of its own.
+    for (const KeySym key : {XK_Tab, XK_BackSpace, XK_Return}) {
+        ASSERT_TRUE(testsupport::PressKeyIn(preferences, key));
+    }
+    ASSERT_NE(testsupport::WaitForWindowOf(program.Pid(), titled("Error"), limit), None)
+        << program.Errors();
+
+    ASSERT_TRUE(program.Signal(SIGTERM));
+    ASSERT_TRUE(program.WaitForExit(kLimitMilliseconds)) << program.Errors();
+    EXPECT_EQ(program.Status(), 0) << program.Errors();
+    const std::string settings = ReadFile(SettingsPath());
+    EXPECT_NE(settings.find("\nCapitalLetter=ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"), std::string::npos)
+        << "the emptied field was cancelled: " << settings;
 }
 
 // A copy of the program with a word list of its own beside it. The link's directory and the

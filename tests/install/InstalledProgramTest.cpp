@@ -301,20 +301,9 @@ class InstalledWindowTest : public testing::Test {
             home.At("program.err").utf8_string());
     }
 
-    // The newest shown window of the program whose title satisfies `wanted`, or None.
     static Window WaitForWindow(pid_t pid, const std::function<bool(const std::string&)>& wanted) {
-        Window found = None;
-        testsupport::PumpUntil(
-            [&] {
-                for (const Window window : testsupport::ShownWindowsOf(pid)) {
-                    if (wanted(testsupport::WindowTitle(window))) {
-                        found = window;
-                    }
-                }
-                return found != None;
-            },
-            std::chrono::milliseconds(kLimitMilliseconds));
-        return found;
+        return testsupport::WaitForWindowOf(pid, wanted,
+                                            std::chrono::milliseconds(kLimitMilliseconds));
     }
 
     TempDirectory home;
@@ -350,14 +339,8 @@ TEST_F(InstalledWindowTest, TheHelpButtonOpensTheJapaneseHelpBook) {
 
     // Create has the keyboard focus and stays there after making a password; Plurality and
     // Preferences come next, then Help.
-    const Window formerOwner = testsupport::ClipboardOwner();
-    ASSERT_TRUE(testsupport::PressKeyIn(frame, XK_Return));
-    ASSERT_TRUE(testsupport::PumpUntil(
-        [&] {
-            const Window owner = testsupport::ClipboardOwner();
-            return owner != None && owner != formerOwner;
-        },
-        std::chrono::milliseconds(kLimitMilliseconds)))
+    ASSERT_TRUE(testsupport::PressKeyForNewClipboardOwner(
+        frame, XK_Return, std::chrono::milliseconds(kLimitMilliseconds)))
         << "the window did not make a password; " << program->Errors();
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(testsupport::PressKeyIn(frame, XK_Tab));
