@@ -191,17 +191,21 @@ TEST(InstalledLayout, TheDesktopFindsTheEntryTheIconAtEverySizeAndTheManualPage)
     EXPECT_EQ(static_cast<unsigned char>(manual[1]), 0x8b);
 }
 
-TEST(InstalledLayout, TheDesktopEntryAndTheMetainfoPassTheirValidators) {
+TEST(InstalledLayout, TheDesktopEntryTheMetainfoAndTheManualPagePassTheirValidators) {
     struct Case {
         const char* validator;
         std::vector<std::string> words;
+        bool silent;  // a warning on standard error counts as a failure too
     };
     const Case cases[] = {
         {"desktop-file-validate",
-         {"desktop-file-validate", kPrefix + "/share/applications/tessarin.desktop"}},
+         {"desktop-file-validate", kPrefix + "/share/applications/tessarin.desktop"},
+         false},
         {"appstreamcli",
          {"appstreamcli", "validate", "--no-net",
-          kPrefix + "/share/metainfo/org.tessarin.tessarin.metainfo.xml"}},
+          kPrefix + "/share/metainfo/org.tessarin.tessarin.metainfo.xml"},
+         false},
+        {"man", {"man", "--warnings", "-l", kPrefix + "/share/man/man1/tessarin.1.gz"}, true},
     };
     int validated = 0;
     for (const Case& c : cases) {
@@ -211,9 +215,13 @@ TEST(InstalledLayout, TheDesktopEntryAndTheMetainfoPassTheirValidators) {
         }
         std::vector<std::string> words = c.words;
         words[0] = "/usr/bin/" + words[0];
-        const testsupport::ProgramRun run =
-            testsupport::RunProgram(words, testsupport::EnvironmentWith({}));
+        // A locale every machine has, so that only the file can give a warning.
+        const testsupport::ProgramRun run = testsupport::RunProgram(
+            words, testsupport::EnvironmentWith({{"LANG", "C.UTF-8"}, {"LC_ALL", ""}}));
         EXPECT_EQ(run.status, 0) << run.out << run.err;
+        if (c.silent) {
+            EXPECT_EQ(run.err, "");
+        }
         ++validated;
     }
     if (validated == 0) {
