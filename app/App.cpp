@@ -183,7 +183,7 @@ void App::CloseOnRequest() {
     // until the main loop alone runs; then the window is closed.
     std::vector<wxDialog*> modal;
     for (wxWindow* window : wxTopLevelWindows) {
-        auto* dialog = wxDynamicCast(window, wxDialog);
+        auto* dialog = dynamic_cast<wxDialog*>(window);
         if (dialog != nullptr && dialog->IsModal()) {
             modal.push_back(dialog);
         }
