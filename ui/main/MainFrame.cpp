@@ -11,6 +11,7 @@
 #include "framework/dialogs/orlShowError.h"
 #include "framework/orlHelpFile.h"
 #include "framework/orlPrivateFile.h"
+#include "framework/window/orlTabOrder.h"
 #include "settings/MainConfig.h"
 #include "settings/orlSystemConfig.h"
 #include "ui/main/ModePictures.h"
@@ -236,6 +237,9 @@ bool MainFrame::Show(bool show) {
         // a later rebuild makes.
         shownOnce = true;
         FitToContent();
+    }
+    if (show) {
+        orlApplyTabOrder(this);
     }
     return changed;
 }

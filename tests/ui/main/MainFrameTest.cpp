@@ -534,6 +534,37 @@ TEST_F(MainFrameTest, SaveThatCannotWriteSaysSoAndKeepsTheChosenPath) {
     EXPECT_EQ(Config().SaveFileName, "kept");
 }
 
+// Tab goes along the buttons in their order from the moment the window is shown, before the
+// program has once been idle: keys typed ahead while the window was still being drawn moved by
+// the buttons' places on the screen, and Tab from Create, two rows high, went to Help and the
+// next one to Exit. GTK moves the focus along the order each container is given.
+TEST_F(MainFrameTest, TabFollowsTheButtonsOrderFromTheMomentTheWindowIsShown) {
+    frame = new MainFrame(wxDefaultPosition, dictionary);
+    wxTheApp->SetTopWindow(frame);
+    frame->Show();
+    // No events are handled from here on, so the program is never idle.
+    GtkWidget* create = GTK_WIDGET(Button(MainFrame::kCreateId)->GetHandle());
+    GList* chain = nullptr;
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    const bool ordered =
+        gtk_container_get_focus_chain(GTK_CONTAINER(gtk_widget_get_parent(create)), &chain);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    ASSERT_TRUE(ordered) << "the buttons' container has no order of its own yet";
+    std::vector<GtkWidget*> buttons;
+    for (GList* item = chain; item != nullptr; item = item->next) {
+        if (GTK_IS_BUTTON(item->data) && !GTK_IS_CHECK_BUTTON(item->data)) {
+            buttons.push_back(GTK_WIDGET(item->data));
+        }
+    }
+    g_list_free(chain);
+    std::vector<GtkWidget*> expected;
+    for (const wxWindowID id : {MainFrame::kCreateId, MainFrame::kModeId, MainFrame::kPreferencesId,
+                                static_cast<int>(wxID_HELP), static_cast<int>(wxID_CLOSE)}) {
+        expected.push_back(GTK_WIDGET(Button(id)->GetHandle()));
+    }
+    EXPECT_EQ(buttons, expected);
+}
+
 TEST_F(MainFrameTest, SwitchingTheModeTwiceRestoresTheFirstLayout) {
     Open();
     Click(MainFrame::kCreateId);
