@@ -1,8 +1,6 @@
 #include "settings/orlSystemConfig.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <wx/debug.h>
 #include <wx/fileconf.h>
 #include <wx/filefn.h>
@@ -10,15 +8,17 @@
 #include <wx/log.h>
 #include <wx/utils.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "framework/codes/orlCodeFunctions.h"
 #include "framework/orlFileName.h"
 #include "framework/orlIdentity.h"
+#include "framework/orlPlainFile.h"
 
 namespace {
 
@@ -65,23 +65,6 @@ class QuietParsing {
     wxAssertHandler_t m_assertHandler;
 };
 
-// Closes the descriptor whichever way the check ends.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            close(m_fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-
-  private:
-    int m_fd;
-};
-
 // What the toolkit's parser would face in the text: its lines that hold something, and its
 // deepest group header (the number of "/" in the name of a "[...]" line).
 struct TextShape {
@@ -89,7 +72,7 @@ struct TextShape {
     int deepest = 0;
 };
 
-TextShape ShapeOf(const std::string& text) {
+TextShape ShapeOf(std::string_view text) {
     TextShape shape;
     bool lineStart = true;
     bool inHeader = false;
@@ -139,29 +122,17 @@ orlSettingsFileState orlCheckSettingsFile(const wxString& path) {
     if (S_ISDIR(info.st_mode)) {
         return orlSettingsFileState::Missing;  // nothing to read; saving reports the directory
     }
-    // Opened without waiting, so that a pipe in the file's place cannot stall the start.
-    const FileDescriptor file(open(path.fn_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (file.Get() < 0) {
-        return orlSettingsFileState::Missing;  // unreadable: the toolkit would read nothing
-    }
-    if (fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<std::uint64_t>(info.st_size) > orlSystemConfig::kMaxFileSize) {
-        return orlSettingsFileState::Refused;
-    }
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t got = read(file.Get(), text.data() + done, text.size() - done);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
+    std::vector<char> text;
+    switch (orlReadPlainFile(path, orlSystemConfig::kMaxFileSize, text)) {
+        case orlPlainFileRead::Unopened:
+            return orlSettingsFileState::Missing;  // unreadable: the toolkit would read nothing
+        case orlPlainFileRead::Refused:
+            return orlSettingsFileState::Refused;
+        case orlPlainFileRead::Incomplete:  // shrunk while read: judged by what is there
+        case orlPlainFileRead::Complete:
             break;
-        }
-        done += static_cast<std::size_t>(got);
     }
-    text.resize(done);
-    const TextShape shape = ShapeOf(text);
+    const TextShape shape = ShapeOf(std::string_view(text.data(), text.size()));
     return shape.lines > orlSystemConfig::kMaxLines ||
                    shape.deepest > orlSystemConfig::kMaxGroupDepth
                ? orlSettingsFileState::Refused
