@@ -1,10 +1,12 @@
 // Shared pieces of the fuzz targets: a check that stops the run with a message (under the fuzzer
-// and in the corpus replay alike), and a scratch file for targets whose code reads files.
+// and in the corpus replay alike), the start of the toolkit, and a scratch file for targets
+// whose code reads files.
 #pragma once
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <unistd.h>
+#include <wx/init.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +21,12 @@
     } while (false)
 
 namespace fuzzsupport {
+
+// Starts the toolkit's base (strings, conversions, logging) once for the whole run.
+inline void StartToolkit() {
+    static wxInitializer toolkit;
+    FUZZ_CHECK(toolkit.IsOk());
+}
 
 // A file of its own in the temporary directory, rewritten for every input and removed at exit.
 class ScratchFile {

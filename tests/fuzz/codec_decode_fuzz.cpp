@@ -1,7 +1,6 @@
 // Fuzz target: each codec's decoder and byte inspection on arbitrary bytes (the first byte
 // chooses the code). The text stays within bounds; a text decoded as valid encodes as valid
 // and decodes back to itself; UTF-16 and UTF-32 give back the very bytes they read.
-#include <wx/init.h>
 
 #include <algorithm>
 #include <cstring>
@@ -33,8 +32,7 @@ void CheckInspection(const orlCodeBase& codec, const std::uint8_t* data, std::si
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static wxInitializer toolkit;
-    FUZZ_CHECK(toolkit.IsOk());
+    fuzzsupport::StartToolkit();
     return 0;
 }
 

@@ -2,7 +2,6 @@
 // the code, each following pair of bytes is one unit, low byte first), lone surrogates and
 // U+0000 included. The bytes stay within bounds; what encodes as valid decodes as valid; the
 // Unicode codecs give back the very units, and the others bytes that encode to themselves.
-#include <wx/init.h>
 
 #include <algorithm>
 #include <vector>
@@ -41,8 +40,7 @@ std::size_t WidestPerUnit(int code) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static wxInitializer toolkit;
-    FUZZ_CHECK(toolkit.IsOk());
+    fuzzsupport::StartToolkit();
     return 0;
 }
 

@@ -2,7 +2,6 @@
 // same file store the program reads. Loading keeps every limited value within its limits, and
 // what it loaded survives being saved and loaded again unchanged.
 #include <wx/fileconf.h>
-#include <wx/init.h>
 #include <wx/mstream.h>
 
 #include <memory>
@@ -36,8 +35,7 @@ std::unique_ptr<wxFileConfig> MemoryStore() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static wxInitializer toolkit;
-    FUZZ_CHECK(toolkit.IsOk());
+    fuzzsupport::StartToolkit();
     scratch = std::make_unique<fuzzsupport::ScratchFile>(".ini");
     // A program path with no system file beside it: the settings file named is used as it is.
     orlSystemConfig::Get().Init("tessarin", "/nonexistent/tessarin-fuzz/tessarin");

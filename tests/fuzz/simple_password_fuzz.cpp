@@ -3,7 +3,6 @@
 // character per byte when even, else UTF-16 units (low byte first) with surrogate pairs joined
 // and lone surrogates kept. The verdict goes with the code, the check gives the same answer
 // twice, and the high level finds everything the standard level finds, with the same code.
-#include <wx/init.h>
 
 #include <memory>
 
@@ -61,8 +60,7 @@ bool IsKnownCode(int code) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static wxInitializer toolkit;
-    FUZZ_CHECK(toolkit.IsOk());
+    fuzzsupport::StartToolkit();
     FixedIdentity::Use("jdoe", "John Doe", "myhost");
     world = std::make_unique<World>();
     const char words[] = "3\nsunset\nPassword\ndragon/5\n";

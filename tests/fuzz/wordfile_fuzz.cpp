@@ -3,7 +3,6 @@
 // only digits, not too long, from one line of the input), and the dictionary holds exactly the
 // distinct words the parser gave.
 #include <wx/arrstr.h>
-#include <wx/init.h>
 
 #include <algorithm>
 #include <cstring>
@@ -38,8 +37,7 @@ void CheckWord(std::string_view word, const char* begin, const char* end) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static wxInitializer toolkit;
-    FUZZ_CHECK(toolkit.IsOk());
+    fuzzsupport::StartToolkit();
     scratch = std::make_unique<fuzzsupport::ScratchFile>(".dic");
     return 0;
 }

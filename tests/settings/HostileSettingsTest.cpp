@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/codes/orlCharCode.h"
+#include "framework/orlWindowTestSupport.h"
 #include "framework/window/orlDisplayList.h"
 #include "framework/window/orlTopLevelWindowBase.h"
 #include "settings/MainConfig.h"
@@ -20,13 +21,6 @@
 #include "support/TempDirectory.h"
 
 namespace {
-
-class OneDisplay : public orlDisplayList {
-  public:
-    unsigned GetCount() const override { return 1; }
-    wxRect GetGeometry(unsigned) const override { return wxRect(0, 0, 1280, 1024); }
-    wxSize GetScreenSize() const override { return wxSize(1280, 1024); }
-};
 
 std::string CombinationItems(int count) {
     std::string text;
@@ -80,7 +74,7 @@ class HostileSettingsTest : public testing::Test {
     void SetUp() override {
         FixedIdentity::Use("jdoe", "John Doe", "box");
         orlCharCode::Get().Init("English");
-        orlSetDisplays(std::make_unique<OneDisplay>());
+        FixedDisplays::Use(OneDisplay());
         orlTopLevelWindowBase::ClearWindowInfoList();
         dir.MakeDir("tools");
         locator.Init("tessarin", dir.At("tools/tessarin"));

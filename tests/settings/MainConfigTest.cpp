@@ -13,6 +13,7 @@
 
 #include "engine/SymbolStrings.h"
 #include "framework/codes/orlCharCode.h"
+#include "framework/orlWindowTestSupport.h"
 #include "framework/window/orlDisplayList.h"
 #include "framework/window/orlLibraryConfig.h"
 #include "framework/window/orlTopLevelWindowBase.h"
@@ -24,20 +25,12 @@
 
 namespace {
 
-// One display of 1280 x 1024.
-class OneDisplay : public orlDisplayList {
-  public:
-    unsigned GetCount() const override { return 1; }
-    wxRect GetGeometry(unsigned) const override { return wxRect(0, 0, 1280, 1024); }
-    wxSize GetScreenSize() const override { return wxSize(1280, 1024); }
-};
-
 class MainConfigTest : public testing::Test {
   protected:
     void SetUp() override {
         FixedIdentity::Use("jdoe", "John Doe", "box");
         orlCharCode::Get().Init("English");
-        orlSetDisplays(std::make_unique<OneDisplay>());
+        FixedDisplays::Use(OneDisplay());
         orlTopLevelWindowBase::ClearWindowInfoList();
     }
     void TearDown() override {
