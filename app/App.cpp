@@ -53,7 +53,7 @@ gboolean CloseAgain(gpointer data) {
 App::App() {
     // The toolkit's own messages never reach the user: every report comes from the program.
     wxLog::EnableLogging(false);
-    locale.Init(wxLANGUAGE_DEFAULT, wxLOCALE_LOAD_DEFAULT);
+    locale.Init(wxLANGUAGE_DEFAULT, wxLOCALE_DONT_LOAD_DEFAULT);
     SetAppName("tessarin");
 }
 

@@ -9,6 +9,7 @@
 #include <wx/strconv.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/CommandLine.h"
@@ -170,28 +171,67 @@ int Check(const Request& request, std::FILE* in, std::FILE* out, std::FILE* err)
     return result.weak > 0 ? kTerminalFailed : kTerminalOk;
 }
 
+// The toolkit's base for the modes without a window: a plain application object (the windowed
+// toolkit is never started), the toolkit's logging off, and the messages in the user's
+// language from the same catalogs as the window's.
+class ConsoleSession {
+  public:
+    ConsoleSession(int argc, char** argv) : m_toolkit(argc, argv) {
+        if (!m_toolkit.IsOk()) {
+            return;
+        }
+        wxLog::EnableLogging(false);
+        wxAppConsole::GetInstance()->SetAppName("tessarin");
+        m_locale.emplace(wxLANGUAGE_DEFAULT, wxLOCALE_DONT_LOAD_DEFAULT);
+        m_programPath = orlGetExecutablePath(argc > 0 ? argv[0] : "");
+        LoadProgramCatalogs(wxFileName(m_programPath).GetPath(), "tessarin");
+    }
+
+    bool IsOk() const { return m_toolkit.IsOk(); }
+    const wxString& ProgramPath() const { return m_programPath; }
+
+  private:
+    // Made before the toolkit starts, which then takes it as the application object.
+    struct ConsoleApplication {
+        ConsoleApplication() { wxApp::SetInstance(new wxAppConsole); }
+    } m_application;
+    wxInitializer m_toolkit;
+    std::optional<wxLocale> m_locale;
+    wxString m_programPath;
+};
+
 }  // namespace
 
 int RunTerminalMode(int argc, char** argv, std::FILE* in, std::FILE* out, std::FILE* err) {
-    // A plain application object: the windowed toolkit is never started.
-    wxApp::SetInstance(new wxAppConsole);
-    wxInitializer toolkit(argc, argv);
-    if (!toolkit.IsOk()) {
+    const ConsoleSession session(argc, argv);
+    if (!session.IsOk()) {
         Print(err, "the toolkit could not start\n");
         return kTerminalFailed;
     }
-    wxLog::EnableLogging(false);
-    wxAppConsole::GetInstance()->SetAppName("tessarin");
-    // Messages and reports in the user's language, from the same catalogs as the window's.
-    wxLocale locale(wxLANGUAGE_DEFAULT, wxLOCALE_LOAD_DEFAULT);
-    const wxString programPath = orlGetExecutablePath(argc > 0 ? argv[0] : "");
-    LoadProgramCatalogs(wxFileName(programPath).GetPath(), "tessarin");
 
     Request request;
     int status = kTerminalOk;
     if (!ParseRequest(argc, argv, err, request, status)) {
         return status;
     }
-    LoadSettings(programPath, request.initialFile);
+    LoadSettings(session.ProgramPath(), request.initialFile);
     return request.generate ? Generate(request, out, err) : Check(request, in, out, err);
+}
+
+int ReportNoDisplay(int argc, char** argv, std::FILE* err) {
+    const ConsoleSession session(argc, argv);
+    if (session.IsOk()) {
+        wxCmdLineParser parser(argc, argv);
+        DescribeCommandLine(parser);
+        // As the window would: the usage and the fault, before anything needs a display.
+        if (parser.Parse(true) != 0) {
+            return kTerminalUsage;
+        }
+    }
+    const wxString display = wxGetenv("DISPLAY");
+    Print(err, wxString::Format(_("tessarin: no display could be opened (DISPLAY is %s); "
+                                  "--generate and --check work without one"),
+                                display.empty() ? _("not set") : "\"" + display + "\"") +
+                   "\n");
+    return kTerminalFailed;
 }

@@ -16,3 +16,8 @@ enum TerminalStatus {
 // Runs the request of the command line; output goes to `out`, messages to `err`, the
 // candidates of --check come from `in`. The toolkit must not be started yet.
 int RunTerminalMode(int argc, char** argv, std::FILE* in, std::FILE* out, std::FILE* err);
+
+// After the windowed toolkit could not start for want of a display: a wrong command line gets
+// the usage and its fault (status 2, as with a display); otherwise one line on `err` says that
+// no display could be opened and that the terminal modes work without one (status 1).
+int ReportNoDisplay(int argc, char** argv, std::FILE* err);

@@ -21,5 +21,11 @@ void LoadProgramCatalogs(const wxString& programDirectory, const wxString& domai
     AddCatalogDirectory(wxFileName::GetCwd());
     if (wxTranslations* translations = wxTranslations::Get()) {
         translations->AddCatalog(domain, wxLANGUAGE_ENGLISH_US);
+        // The toolkit's own texts (stock buttons, the command line's usage) only in a
+        // language the program speaks too, so that a window never mixes two languages: in
+        // English, and in a language without a catalog of the program's, they stay English.
+        if (translations->IsLoaded(domain)) {
+            translations->AddStdCatalog();
+        }
     }
 }

@@ -1,24 +1,29 @@
 // The program's entry point. The options of the terminal (the help, --generate, --check) run
 // without the windowed toolkit; anything else starts the window: the toolkit's start, run and
 // end, with the exit status the start-up chose when it ends the program at once (0 after the
-// version, 2 after a wrong command line).
+// version, 2 after a wrong command line). Before anything else the process settles its locale
+// and makes the toolkit's failed checks a line on standard error instead of a box.
 #include <wx/app.h>
 #include <wx/init.h>
 
 #include <cstdio>
 
 #include "app/App.h"
+#include "app/AssertReport.h"
 #include "app/CommandLine.h"
+#include "app/ProcessLocale.h"
 #include "app/TerminalMode.h"
 
 wxIMPLEMENT_APP_NO_MAIN(App);
 
 int main(int argc, char** argv) {
+    UseTheCLocaleWhenTheUsersIsUnusable();
+    ReportAssertionsOn(stderr);
     if (IsTerminalRequest(argc, argv)) {
         return RunTerminalMode(argc, argv, stdin, stdout, stderr);
     }
     if (!wxEntryStart(argc, argv)) {
-        return 1;
+        return ReportNoDisplay(argc, argv, stderr);
     }
     int status = 0;
     App& app = wxGetApp();

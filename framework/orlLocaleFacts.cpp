@@ -23,9 +23,15 @@ wxString orlLocaleFacts::GetSystemLanguageName() const {
 }
 
 wxString orlLocaleFacts::GetDecimalPoint() const {
-    // The user's default locale, asked without making it the program's own.
-    const wxUILocale locale(wxUILocale::GetSystemLocaleId());
-    const wxString point = locale.GetInfo(wxLOCALE_DECIMAL_POINT, wxLOCALE_CAT_NUMBER);
+    // The user's default locale, asked without making it the program's own. A locale the
+    // system cannot name or does not have counts as the C locale.
+    const wxLocaleIdent id = wxUILocale::GetSystemLocaleId();
+    if (id.IsEmpty()) {
+        return ".";
+    }
+    const wxUILocale locale(id);
+    const wxString point =
+        locale.IsSupported() ? locale.GetInfo(wxLOCALE_DECIMAL_POINT, wxLOCALE_CAT_NUMBER) : "";
     return point.empty() ? wxString(".") : point;
 }
 

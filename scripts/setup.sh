@@ -38,11 +38,14 @@ if ((${#missing[@]} > 0)); then
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The program speaks Japanese; the tests start it in a Japanese locale.
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-    echo "Making the locale ja_JP.UTF-8"
-    "${sudo[@]}" sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-    grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen ||
-        echo 'ja_JP.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
-    "${sudo[@]}" locale-gen >/dev/null
-fi
+# The program speaks Japanese; the tests start it in a Japanese locale, and in a French one,
+# a language the program has no catalog for.
+for wanted in ja_JP fr_FR; do
+    if ! locale -a 2>/dev/null | grep -qix "$wanted.utf8"; then
+        echo "Making the locale $wanted.UTF-8"
+        "${sudo[@]}" sed -i "s/^# *$wanted.UTF-8 UTF-8/$wanted.UTF-8 UTF-8/" /etc/locale.gen
+        grep -qx "$wanted.UTF-8 UTF-8" /etc/locale.gen ||
+            echo "$wanted.UTF-8 UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        "${sudo[@]}" locale-gen >/dev/null
+    fi
+done

@@ -7,7 +7,6 @@
 #include "framework/orlIdentity.h"
 #include "framework/orlLibrary.h"
 #include "framework/orlProductInfo.h"
-#include "framework/window/orlDisplayFit.h"
 #include "framework/window/orlLibraryConfig.h"
 #include "settings/orlSystemConfig.h"
 
@@ -146,8 +145,8 @@ void MainConfig::SetDefaults() {
 }
 
 bool MainConfig::Load(const wxConfigBase& store) {
+    // As stored: the main window fits it to the desktop when it is placed.
     ReadPoint(store, "MainPosition", MainPosition);
-    orlFitPositionToDesktop(MainPosition);
     ReadBool(store, "Standard", Standard);
     ReadBool(store, "NonShow", NonShow);
     ReadFont(store, "OnePasswordFont", OnePasswordFont);

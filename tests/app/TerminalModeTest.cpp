@@ -290,3 +290,53 @@ TEST_F(TerminalModeTest, AMissingSettingsFileMeansTheDefaultsAndIsNotCreated) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TerminalModeTest, AStoredWindowPositionIsReadWithoutAWordOnStandardError) {
+    const std::string settings = Settings() + "[MainPosition]\nX=5000\nY=-40\n";
+    for (const std::vector<std::string>& options :
+         {std::vector<std::string>{"--generate"}, std::vector<std::string>{"--check"}}) {
+        SCOPED_TRACE(options.front());
+        const testsupport::ProgramRun run = Run(options, settings, "lamp\nZx8#q!Lm2@\n");
+        EXPECT_NE(run.out, "");
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST_F(TerminalModeTest, WithoutADisplayTheWindowSaysSoAndAWrongCommandLineIsToldFirst) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        int status;
+        const char* said;  // the last line on standard error
+    };
+    const Case cases[] = {
+        {"the window",
+         {},
+         1,
+         "tessarin: no display could be opened (DISPLAY is not set); --generate and --check "
+         "work without one"},
+        {"the version box",
+         {"-v"},
+         1,
+         "tessarin: no display could be opened (DISPLAY is not set); --generate and --check "
+         "work without one"},
+        {"an unknown option", {"-x"}, 2, "Unknown option 'x'"},
+        {"a stray word", {"extra"}, 2, "Unexpected parameter 'extra'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testsupport::ProgramRun run = Run(c.options, kStandard);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.out, "");
+        const std::vector<std::string> lines = LinesOf(run.err);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back(), c.said) << run.err;
+        if (c.status == 1) {
+            EXPECT_EQ(lines.size(), 1u) << run.err;
+        }
+    }
+}
+
+}  // namespace

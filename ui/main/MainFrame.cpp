@@ -11,6 +11,7 @@
 #include "framework/dialogs/orlShowError.h"
 #include "framework/orlHelpFile.h"
 #include "framework/orlPrivateFile.h"
+#include "framework/window/orlDisplayFit.h"
 #include "framework/window/orlTabOrder.h"
 #include "settings/MainConfig.h"
 #include "settings/orlSystemConfig.h"
@@ -18,6 +19,12 @@
 #include "ui/preferences/PreferenceDialog.h"
 
 namespace {
+
+// A position stored on a larger desktop, or on one that is gone, is brought onto this one.
+wxPoint FittedToDesktop(wxPoint position) {
+    orlFitPositionToDesktop(position);
+    return position;
+}
 
 // The generator's complaints about the settings, shown in error boxes over the window.
 class ErrorBoxReporter : public GenerationReporter {
@@ -71,7 +78,7 @@ wxEND_EVENT_TABLE()
     // clang-format on
 
     MainFrame::MainFrame(const wxPoint& position, const Dictionary& dictionary)
-    : wxFrame(nullptr, kFrameId, _("tessarin"), position, wxDefaultSize,
+    : wxFrame(nullptr, kFrameId, _("tessarin"), FittedToDesktop(position), wxDefaultSize,
               wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, "frame"),
       m_dictionary(dictionary) {
     SetIcons(CreateApplicationIcons());

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/Dictionary.h"
+#include "framework/orlWindowTestSupport.h"
 #include "settings/orlSystemConfig.h"
 #include "support/ClipboardText.h"
 #include "support/DialogExpectation.h"
@@ -616,6 +617,27 @@ TEST_F(MainFrameTest, MovingTheWindowRecordsItsPosition) {
     frame->Move(wxPoint(123, 87));
     EXPECT_TRUE(testsupport::WaitUntil([&] { return Config().MainPosition == wxPoint(123, 87); }))
         << Config().MainPosition.x << "," << Config().MainPosition.y;
+}
+
+TEST_F(MainFrameTest, AStoredPositionOffTheDesktopIsBroughtOntoIt) {
+    FixedDisplays::Use(OneDisplay());
+    struct Case {
+        wxPoint stored;
+        wxPoint placed;
+    };
+    const Case cases[] = {
+        {wxPoint(5000, -40), wxPoint(1180, 0)},
+        {wxPoint(-300, 2000), wxPoint(0, 924)},
+        {wxPoint(200, 100), wxPoint(200, 100)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stored.x << "," << c.stored.y);
+        frame = new MainFrame(c.stored, dictionary);
+        EXPECT_EQ(frame->GetPosition(), c.placed);
+        delete frame;
+        frame = nullptr;
+    }
+    orlSetDisplays(nullptr);
 }
 
 TEST_F(MainFrameTest, HelpReportsTheBookItLookedForBesideTheProgram) {

@@ -1,0 +1,73 @@
+// The run of a windowed test binary: starts the toolkit once, under a display.
+#include <gdk/gdk.h>
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/log.h>
+
+#include "GuiTestMain.h"
+#include "TestGuards.h"
+
+namespace {
+
+class TestApp : public wxApp {
+  public:
+    bool OnInit() override {
+        wxInitAllImageHandlers();
+        return true;
+    }
+};
+
+// A virtual X server turns a connection away now and then when many test processes come and
+// go ("resource temporarily unavailable"). The display is opened here, trying again for a
+// while; the toolkit then finds it open.
+bool OpenDisplay(int& argc, char** argv) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (gdk_init_check(&argc, &argv)) {
+            return true;
+        }
+        g_usleep(50 * 1000);
+    }
+    return false;
+}
+
+}  // namespace
+
+namespace testsupport {
+
+int RunGuiTests(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (testsupport::ListingTestsOnly()) {
+        // The build lists the tests without a display: do not start the toolkit.
+        return RUN_ALL_TESTS();
+    }
+
+    if (!OpenDisplay(argc, argv)) {
+        const char* display = getenv("DISPLAY");
+        fprintf(stderr, "cannot open the display \"%s\"\n", display ? display : "(none)");
+        return 1;
+    }
+    wxApp::SetInstance(new TestApp);
+    delete wxLog::SetActiveTarget(new wxLogStderr);  // so that a failed start says why
+    if (!wxEntryStart(argc, argv)) {
+        const char* display = getenv("DISPLAY");
+        fprintf(stderr, "the toolkit could not start on the display \"%s\"\n",
+                display ? display : "(none)");
+        return 1;
+    }
+    wxTheApp->SetExitOnFrameDelete(false);
+    if (!wxTheApp->CallOnInit()) {
+        wxEntryCleanup();
+        return 1;
+    }
+    testsupport::InstallGuiGuards();
+
+    const int result = RUN_ALL_TESTS();
+
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}
+
+}  // namespace testsupport
