@@ -239,11 +239,13 @@ void MainFrame::Rebuild() {
 bool MainFrame::Show(bool show) {
     const bool changed = wxFrame::Show(show);
     if (show && !shownOnce) {
-        // The toolkit measures some controls (the notebook's tabs) fully only once the window
-        // exists on the screen; fitting again then keeps the first layout the same as the one
-        // a later rebuild makes.
+        // GTK measures controls fully only once the window exists on the screen: the notebook's
+        // tabs, and the result area's controls, which measure wrong when made before (the
+        // masking check box 5 pixels shorter than GTK needs to draw it, the password field 5
+        // pixels taller). The result area is made again now, before anything is drawn, so the
+        // first layout is the one a later rebuild makes.
         shownOnce = true;
-        FitToContent();
+        Rebuild();
     }
     if (show) {
         orlApplyTabOrder(this);
