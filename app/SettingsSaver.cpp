@@ -11,19 +11,30 @@
 
 bool SaveMainSettings(wxWindow* parent, const wxString& appName, const wxString& initialFile) {
     const orlSystemConfig& locator = orlSystemConfig::Get();
+    const wxString path = locator.GetStoreFileName(initialFile);
+    // A file there that was taken as damaged was not read, and is not written over.
+    const bool refused = orlCheckSettingsFile(path) == orlSettingsFileState::Refused;
     bool ok = false;
-    if (std::unique_ptr<wxConfigBase> store = locator.Create(initialFile)) {
-        ok = MainConfig::Get().Save(*store);
-        ok = store->Flush(false) && ok;
+    if (!refused) {
+        if (std::unique_ptr<wxConfigBase> store = locator.Create(initialFile)) {
+            ok = MainConfig::Get().Save(*store);
+            ok = store->Flush(false) && ok;
+        }
     }
     if (ok) {
         return true;
     }
 
     const wxString message = wxString::Format(_("%s: The setting cannot be saved"), appName);
-    if (locator.IsFileStore(initialFile)) {
+    if (refused || locator.IsFileStore(initialFile)) {
         orlLogDialog report(parent, message);
-        report.AddText(locator.GetConfigFileName(initialFile), true);
+        report.AddText(path, true);
+        if (refused) {
+            report.AddText(_("This file does not look like a settings file (it is too large or "
+                             "too long, or it is not a plain file). It was not read, and it is "
+                             "left as it is."),
+                           true);
+        }
         report.ShowModal();
     } else {
         orlShowError(parent, message);

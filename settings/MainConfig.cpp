@@ -217,7 +217,8 @@ bool MainConfig::Save(wxConfigBase& store) const {
           WriteInt(store, "PreferencePage", PreferencePage) &&
           WriteBool(store, "DeterSimplePassword", DeterSimplePassword) &&
           WriteInt(store, "StrengthCheckLevel", StrengthCheckLevel) &&
-          WriteString(store, "StrengthCheckTestValue", StrengthCheckTestValue) &&
+          WriteString(store, "StrengthCheckTestValue",
+                      StrengthCheckTestValue.Left(kMaxStoredTestValueLength)) &&
           WriteBool(store, "PluralCreate", PluralCreate) &&
           WriteInt(store, "PluralCreateCount", PluralCreateCount) &&
           WriteBool(store, "PermitDuplication", PermitDuplication) &&

@@ -29,10 +29,11 @@ orlSettingsFileState orlCheckSettingsFile(const wxString& path);
 class orlSystemConfig {
   public:
     // Settings files are a few kilobytes; the most this program writes (a thousand combination
-    // items of thirteen lines) a few hundred. The toolkit's parser slows down with the square
-    // of the entries of a group and recurses once per group level when it lets go of a file,
-    // so a larger, longer or deeper file is taken as damaged.
-    static constexpr std::uint64_t kMaxFileSize = 1024 * 1024;
+    // items of thirteen lines with fixed texts of the longest, and the strength test's text at
+    // its longest) under three megabytes and fifteen thousand lines. The toolkit's parser slows
+    // down with the square of the entries of a group and recurses once per group level when it
+    // lets go of a file, so a larger, longer or deeper file is taken as damaged.
+    static constexpr std::uint64_t kMaxFileSize = 16 * 1024 * 1024;
     static constexpr int kMaxLines = 32 * 1024;
     static constexpr int kMaxGroupDepth = 64;
 
@@ -72,9 +73,12 @@ class orlSystemConfig {
     // when the settings file does not exist or is taken as damaged (the defaults then stand).
     std::unique_ptr<wxConfigBase> OpenForReading(const wxString& initialFile) const;
 
+    // The settings file that Create and OpenForReading work on, as an absolute path: the
+    // named file, or the user's own.
+    wxString GetStoreFileName(const wxString& initialFile) const;
+
   private:
     void ReadRedirect(const wxConfigBase& systemFile);
-    wxString GetStoreFileName(const wxString& initialFile) const;
     std::unique_ptr<wxConfigBase> Open(const wxString& initialFile, const wxString& file) const;
     wxString GetSystemFilePath() const;
 

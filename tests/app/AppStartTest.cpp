@@ -11,6 +11,7 @@
 #include <wx/msgout.h>
 #include <wx/notebook.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/weakref.h>
 
 #include <cstdlib>
@@ -27,13 +28,22 @@
 #include "framework/dialogs/orlAbout.h"
 #include "framework/orlIdentity.h"
 #include "settings/MainConfig.h"
+#include "settings/orlSystemConfig.h"
 #include "support/CountingBell.h"
+#include "support/DialogExpectation.h"
 #include "support/LogDialogExpectation.h"
 #include "support/MessageBoxExpectation.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
 #include "ui/main/MainFrame.h"
+#include "ui/preferences/PreferenceDialog.h"
+
+template <>
+class wxExpectModal<PreferenceDialog> : public ExpectDialog<PreferenceDialog> {
+  public:
+    using ExpectDialog<PreferenceDialog>::ExpectDialog;
+};
 
 template <>
 class wxExpectModal<orlAbout> : public ExpectDialog<orlAbout> {
@@ -444,6 +454,93 @@ TEST_F(AppStartTest, ASecondCopyIsPlacedByTheWindowSystemNotAtTheStoredPosition)
             EXPECT_TRUE(fs::exists(dir.At("first.ini").utf8_string()));
         }
     }
+}
+
+// The multi-line text of a window's children: the strength test's text on its page.
+wxTextCtrl* MultiLineTextIn(wxWindow* window) {
+    for (wxWindow* child : window->GetChildren()) {
+        if (auto* text = dynamic_cast<wxTextCtrl*>(child); text != nullptr && text->IsMultiLine()) {
+            return text;
+        }
+        if (wxTextCtrl* inner = MultiLineTextIn(child)) {
+            return inner;
+        }
+    }
+    return nullptr;
+}
+
+// Whatever the user puts into the strength test, the file the program writes reads back.
+TEST_F(AppStartTest, AHugeStrengthTestTextStillLeavesASettingsFileThatReadsBack) {
+    const wxString file = dir.At("settings.ini");
+    ASSERT_TRUE(Start({"tessarin", "-i", file}));
+    wxString huge;
+    for (int line = 0; huge.length() < 2 * 1000 * 1000; ++line) {
+        huge << wxString::Format("candidate%07d pa55word\n", line);
+    }
+    wxTEST_DIALOG(Press(MainFrame::kPreferencesId),
+                  wxExpectModal<PreferenceDialog>([&](PreferenceDialog* dialog) {
+                      // As showing the dialog would: the settings come into its pages.
+                      dialog->TransferDataToWindow();
+                      wxTextCtrl* text = MultiLineTextIn(dialog);
+                      EXPECT_NE(text, nullptr);
+                      if (text != nullptr) {
+                          text->SetValue(huge);
+                      }
+                      return dialog->Validate() && dialog->TransferDataFromWindow() ? wxID_OK
+                                                                                    : wxID_CANCEL;
+                  }));
+    EXPECT_EQ(MainConfig::Get().StrengthCheckTestValue, huge) << "the page passed it on whole";
+    Tick(MainFrame::kDeterSimpleId, false);
+    CloseMainWindow();
+    app->Finish();
+    EXPECT_LT(fs::file_size(file.utf8_string()), orlSystemConfig::kMaxFileSize / 4);
+
+    MainConfig::Get().SetDefaults();
+    ASSERT_TRUE(Start({"tessarin", "-i", file}));
+    EXPECT_FALSE(MainConfig::Get().DeterSimplePassword) << "the file was read";
+    EXPECT_EQ(MainConfig::Get().StrengthCheckTestValue,
+              huge.Left(MainConfig::kMaxStoredTestValueLength));
+}
+
+// A file taken as damaged at the start is neither read nor written over, and the user learns
+// where it is and why the settings were not saved, wherever the settings live.
+class DamagedSettingsTest : public AppStartTest {
+  protected:
+    void ExpectReportedAndLeftAlone(const wxString& file, const std::vector<wxString>& words) {
+        // Far more lines than any settings file the program writes.
+        std::string damaged;
+        for (int line = 0; line < 40000; ++line) {
+            damaged += "K" + std::to_string(line) + "=1\n";
+        }
+        {
+            std::ofstream out(file.utf8_string(), std::ios::binary);
+            out << damaged;
+        }
+        ASSERT_TRUE(Start(words));
+        CloseMainWindow();
+
+        wxString message;
+        wxString report;
+        wxTEST_DIALOG(app->Finish(), wxExpectModal<orlLogDialog>([&](orlLogDialog* dialog) {
+                          message = MessageOf(dialog);
+                          report = ReportOf(dialog);
+                          return wxID_OK;
+                      }));
+        EXPECT_EQ(message.utf8_string(), "tessarin: The setting cannot be saved");
+        EXPECT_TRUE(report.Contains(file)) << report;
+        EXPECT_TRUE(report.Contains("does not look like a settings file")) << report;
+        std::ifstream in(file.utf8_string(), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), damaged) << "left as it was";
+    }
+};
+
+TEST_F(DamagedSettingsTest, ANamedFile) {
+    const wxString file = dir.At("settings.ini");
+    ExpectReportedAndLeftAlone(file, {"tessarin", "-i", file});
+}
+
+TEST_F(DamagedSettingsTest, TheUsersOwnFile) {
+    ExpectReportedAndLeftAlone(dir.At("config/tessarin.conf"), {"tessarin"});
 }
 
 }  // namespace

@@ -69,6 +69,7 @@ CombinationDialog::CombinationDialog(UseChar* item, wxWindow* parent, const Dict
     fixedCombo = new wxComboBox(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0,
                                 nullptr, 0, wxDefaultValidator, "comboBox");
     fixedCombo->SetFont(orlGetTextFont());
+    fixedCombo->SetMaxLength(MainConfig::kMaxFixedStringLength);
     grid->Add(fixedCombo, 0, wxEXPAND | wxLEFT, kIndent);
 
     // A dictionary word of a length range.
