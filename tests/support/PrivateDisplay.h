@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "app/ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "support/RunProgram.h"
 
 namespace testsupport {
