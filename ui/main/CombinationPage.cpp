@@ -40,6 +40,8 @@ CombinationPage::CombinationPage(wxWindow* parent)
     SetAutoLayout(true);
     SetSizer(pageSizer);
     InstallAccelerators();
+    // The list hands its keys to its own handlers first.
+    listCtrl->Bind(wxEVT_KEY_DOWN, &CombinationPage::OnListKeyDown, this);
 }
 
 CombinationPage::~CombinationPage() {
@@ -343,6 +345,20 @@ void CombinationPage::OnItemActivated(wxListEvent& event) {
     if (event.GetIndex() >= 0 && event.GetIndex() < listCtrl->GetItemCount()) {
         EditRow(event.GetIndex());
     }
+}
+
+void CombinationPage::OnListKeyDown(wxKeyEvent& event) {
+    // Space opens the row the keyboard is on, as Enter does; the list itself would only select
+    // the row or take it out of the selection, which Ctrl+Space still does.
+    const long row = listCtrl->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    if (event.GetKeyCode() != WXK_SPACE || event.GetModifiers() != wxMOD_NONE || row == -1) {
+        event.Skip();
+        return;
+    }
+    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, kListId);
+    activated.SetEventObject(listCtrl);
+    activated.SetIndex(row);
+    listCtrl->GetEventHandler()->ProcessEvent(activated);
 }
 
 void CombinationPage::OnUpdateSelectionButton(wxUpdateUIEvent& event) {

@@ -82,6 +82,7 @@ class CombinationPage : public wxPanel {
     void OnUp(wxCommandEvent& event);
     void OnDown(wxCommandEvent& event);
     void OnItemActivated(wxListEvent& event);
+    void OnListKeyDown(wxKeyEvent& event);
     void OnUpdateSelectionButton(wxUpdateUIEvent& event);
     void OnUpdateMoveButton(wxUpdateUIEvent& event);
 

@@ -323,4 +323,37 @@ TEST_F(CombinationListInputTest, ClicksAndShiftSelectionGoOnFromTheRowsThePageSe
     }
 }
 
+// Space on a row opens the item dialog for that row, as Enter and a double click do.
+TEST_F(CombinationListInputTest, SpaceOrEnterOnARowOpensThatRow) {
+    for (const int key : {WXK_SPACE, WXK_RETURN}) {
+        SCOPED_TRACE(key == WXK_SPACE ? "Space" : "Enter");
+        Fill({"AA", "BB", "CC", "DD"});
+        ClickRow("CC");
+        wxString shown;
+        wxTEST_DIALOG(PressKey(key),
+                      wxExpectModal<CombinationDialog>([&](CombinationDialog* dialog) {
+                          if (wxComboBox* combo = FixedCombo(dialog)) {
+                              shown = combo->GetValue();
+                          }
+                          TypeFixedText("XX")(dialog);
+                          EXPECT_TRUE(dialog->TransferDataFromWindow());
+                          return wxID_OK;
+                      }));
+        EXPECT_EQ(shown, "CC") << "the dialog shows the row's item";
+        EXPECT_EQ(Stored(), (Names{"AA", "BB", "XX", "DD"}));
+        EXPECT_EQ(Selected(), Names{"XX"});
+    }
+}
+
+TEST_F(CombinationListInputTest, CtrlSpaceStillTakesTheRowOutOfTheSelectionAndBack) {
+    Fill({"AA", "BB", "CC", "DD"});
+    ClickRow("BB");
+    ClickRow("DD", wxMOD_CONTROL);
+    ASSERT_EQ(Selected(), (Names{"BB", "DD"}));
+    PressKey(WXK_SPACE, wxMOD_CONTROL);
+    EXPECT_EQ(Selected(), Names{"BB"});
+    PressKey(WXK_SPACE, wxMOD_CONTROL);
+    EXPECT_EQ(Selected(), (Names{"BB", "DD"}));
+}
+
 }  // namespace
