@@ -25,12 +25,14 @@ bool EnterMeansDone(wxWindow* focus) {
 }  // namespace
 
 void PressDefaultButtonOnEnter(wxTopLevelWindow* window) {
-    // The hook sees a key before the focused control does, so the control never takes it.
+    // The hook sees a key before the focused control does (the control is the event's object),
+    // so the control never takes it.
     window->Bind(wxEVT_CHAR_HOOK, [window](wxKeyEvent& event) {
         const int key = event.GetKeyCode();
         auto* button = dynamic_cast<wxButton*>(window->GetDefaultItem());
         if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && event.GetModifiers() == wxMOD_NONE &&
-            button != nullptr && button->IsEnabled() && EnterMeansDone(wxWindow::FindFocus())) {
+            button != nullptr && button->IsEnabled() &&
+            EnterMeansDone(dynamic_cast<wxWindow*>(event.GetEventObject()))) {
             wxCommandEvent press(wxEVT_BUTTON, button->GetId());
             press.SetEventObject(button);
             button->HandleWindowEvent(press);
