@@ -217,8 +217,7 @@ bool MainConfig::Save(wxConfigBase& store) const {
           WriteInt(store, "PreferencePage", PreferencePage) &&
           WriteBool(store, "DeterSimplePassword", DeterSimplePassword) &&
           WriteInt(store, "StrengthCheckLevel", StrengthCheckLevel) &&
-          WriteString(store, "StrengthCheckTestValue",
-                      StrengthCheckTestValue.Left(kMaxStoredTestValueLength)) &&
+          WriteString(store, "StrengthCheckTestValue", StrengthCheckTestValue) &&
           WriteBool(store, "PluralCreate", PluralCreate) &&
           WriteInt(store, "PluralCreateCount", PluralCreateCount) &&
           WriteBool(store, "PermitDuplication", PermitDuplication) &&

@@ -25,7 +25,8 @@ class MainConfig : public orlConfig {
     static constexpr std::size_t kMaxCombinationItems = 1000;
     // What the program writes stays far below what its settings reader accepts (a few
     // megabytes at most against the reader's limit): a fixed text takes at most this many
-    // characters where it is typed, and the strength test's text is stored up to this many.
+    // characters where it is typed, and the strength test's page keeps at most this many of
+    // the text typed into it.
     static constexpr std::size_t kMaxFixedStringLength = 256;
     static constexpr std::size_t kMaxStoredTestValueLength = 64 * 1024;
 

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ChildProcess.h"
 #include "app/ClipboardManagers.h"
 #include "app/DisplayClipboard.h"
 #include "app/DisplayEvents.h"
+#include "support/ChildProcess.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 

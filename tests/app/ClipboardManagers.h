@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ChildProcess.h"
 #include "app/DisplayClipboard.h"
 #include "app/DisplayEvents.h"
+#include "support/ChildProcess.h"
 
 namespace testsupport {
 

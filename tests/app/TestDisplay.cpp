@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/PrivateDisplay.h"
+#include "support/PrivateDisplay.h"
 #include "support/TempDirectory.h"
 
 namespace {

@@ -6,8 +6,13 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
 #include "GuiTestMain.h"
 #include "TestGuards.h"
+#include "support/PrivateDisplay.h"
 
 namespace {
 
@@ -32,6 +37,23 @@ bool OpenDisplay(int& argc, char** argv) {
     return false;
 }
 
+// Binaries whose tests press keys and click through the X server itself (the X test extension)
+// get a server of their own: on the shared display another binary's window could take those
+// events, or move the keyboard focus away, while the test runs.
+bool OwnDisplayAsked() {
+    return getenv("TESSARIN_TEST_OWN_DISPLAY") != nullptr;
+}
+
+std::unique_ptr<testsupport::PrivateDisplay> StartOwnDisplay() {
+    auto display = std::make_unique<testsupport::PrivateDisplay>();
+    if (!display->Start("/dev/null")) {
+        fprintf(stderr, "cannot start a virtual X server (Xvfb) of the binary's own\n");
+        return nullptr;
+    }
+    setenv("DISPLAY", display->Name().c_str(), 1);
+    return display;
+}
+
 }  // namespace
 
 namespace testsupport {
@@ -43,6 +65,10 @@ int RunGuiTests(int argc, char** argv) {
         return RUN_ALL_TESTS();
     }
 
+    std::unique_ptr<testsupport::PrivateDisplay> ownDisplay;
+    if (OwnDisplayAsked() && !(ownDisplay = StartOwnDisplay())) {
+        return 1;
+    }
     if (!OpenDisplay(argc, argv)) {
         const char* display = getenv("DISPLAY");
         fprintf(stderr, "cannot open the display \"%s\"\n", display ? display : "(none)");

@@ -14,6 +14,7 @@
 #include "settings/MainConfig.h"
 #include "ui/main/CombinationDialog.h"
 #include "ui/main/CombinationRowText.h"
+#include "ui/main/ListFocus.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ CombinationPage::CombinationPage(wxWindow* parent)
     SetAutoLayout(true);
     SetSizer(pageSizer);
     InstallAccelerators();
+    // The list hands its keys to its own handlers first.
+    listCtrl->Bind(wxEVT_KEY_DOWN, &CombinationPage::OnListKeyDown, this);
 }
 
 CombinationPage::~CombinationPage() {
@@ -143,6 +146,9 @@ long CombinationPage::AppendRow(const UseChar& item) {
 }
 
 void CombinationPage::DeleteRow(long row) {
+    // Deselected first: the toolkit's list does not count a deleted row out of its selection,
+    // and a click after a wrong count leaves the start of a Shift range where it was.
+    listCtrl->SetItemState(row, 0, wxLIST_STATE_SELECTED);
     delete ItemAt(row);
     listCtrl->DeleteItem(row);
 }
@@ -178,7 +184,17 @@ void CombinationPage::SelectAll(bool select) {
 void CombinationPage::SelectOnly(long row) {
     SelectAll(false);
     listCtrl->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-    listCtrl->EnsureVisible(row);
+    FocusListRow(listCtrl, row);
+}
+
+void CombinationPage::FocusMovedRows() {
+    // The focused row has travelled with its item; when it is not one of the moved rows, the
+    // keyboard goes on from the first of them.
+    long focused = listCtrl->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    if (focused == -1 || !IsSelected(focused)) {
+        focused = listCtrl->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    }
+    FocusListRow(listCtrl, focused);
 }
 
 void CombinationPage::SwapRows(long first, long second) {
@@ -246,7 +262,7 @@ void CombinationPage::DeleteSelected() {
         next = count - 1;
     }
     if (next >= 0) {
-        listCtrl->SetItemState(next, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        SelectOnly(next);
     }
 }
 
@@ -262,6 +278,7 @@ void CombinationPage::MoveUp() {
             moved = row;
         }
     }
+    FocusMovedRows();
     if (moved >= 0) {
         listCtrl->EnsureVisible(moved);
     }
@@ -278,6 +295,7 @@ void CombinationPage::MoveDown() {
             moved = row;
         }
     }
+    FocusMovedRows();
     if (moved >= 0) {
         listCtrl->EnsureVisible(moved);
     }
@@ -327,6 +345,20 @@ void CombinationPage::OnItemActivated(wxListEvent& event) {
     if (event.GetIndex() >= 0 && event.GetIndex() < listCtrl->GetItemCount()) {
         EditRow(event.GetIndex());
     }
+}
+
+void CombinationPage::OnListKeyDown(wxKeyEvent& event) {
+    // Space opens the row the keyboard is on, as Enter does; the list itself would only select
+    // the row or take it out of the selection, which Ctrl+Space still does.
+    const long row = listCtrl->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    if (event.GetKeyCode() != WXK_SPACE || event.GetModifiers() != wxMOD_NONE || row == -1) {
+        event.Skip();
+        return;
+    }
+    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, kListId);
+    activated.SetEventObject(listCtrl);
+    activated.SetIndex(row);
+    listCtrl->GetEventHandler()->ProcessEvent(activated);
 }
 
 void CombinationPage::OnUpdateSelectionButton(wxUpdateUIEvent& event) {

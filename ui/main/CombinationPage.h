@@ -57,8 +57,11 @@ class CombinationPage : public wxPanel {
     // The selected rows in ascending order.
     std::vector<long> SelectedRows() const;
     void SelectAll(bool select);
-    // Selects only the row and scrolls it into view.
+    // Selects only the row, makes it the row the keyboard and Shift+click go on from, and
+    // scrolls it into view.
     void SelectOnly(long row);
+    // After Up or Down: the keyboard and Shift+click go on from the moved rows.
+    void FocusMovedRows();
     // Exchanges the rows' items, texts and selected and focused states.
     void SwapRows(long first, long second);
     // Shows the error box when no row is selected; true when one is.
@@ -79,6 +82,7 @@ class CombinationPage : public wxPanel {
     void OnUp(wxCommandEvent& event);
     void OnDown(wxCommandEvent& event);
     void OnItemActivated(wxListEvent& event);
+    void OnListKeyDown(wxKeyEvent& event);
     void OnUpdateSelectionButton(wxUpdateUIEvent& event);
     void OnUpdateMoveButton(wxUpdateUIEvent& event);
 

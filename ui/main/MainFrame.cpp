@@ -15,6 +15,7 @@
 #include "framework/window/orlTabOrder.h"
 #include "settings/MainConfig.h"
 #include "settings/orlSystemConfig.h"
+#include "ui/main/EnterPressesDefault.h"
 #include "ui/main/ModePictures.h"
 #include "ui/preferences/PreferenceDialog.h"
 
@@ -113,6 +114,7 @@ void MainFrame::BuildControls() {
     auto* grid = new wxGridBagSizer(4, 4);
     createButton = NewButton(outerPanel, kCreateId, _("Create"), _("Generate the password"));
     SetDefaultItem(createButton);
+    PressDefaultButtonOnEnter(this);
     wxFont createFont = createButton->GetFont();
     createFont.SetPointSize(createFont.GetPointSize() * 3 / 2);
     if (createFont.IsOk()) {

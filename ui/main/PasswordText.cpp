@@ -57,6 +57,14 @@ void PasswordText::OnKeyDown(wxKeyEvent& event) {
         modifiers |= wxMOD_META;
     }
 
+    // The batch never takes a tab: Tab, and Ctrl+Tab, move the focus on (with Shift, back).
+    if (event.GetKeyCode() == WXK_TAB && IsMultiLine() &&
+        (modifiers & ~(wxMOD_CONTROL | wxMOD_SHIFT)) == 0) {
+        Navigate((modifiers & wxMOD_SHIFT) != 0 ? wxNavigationKeyEvent::IsBackward
+                                                : wxNavigationKeyEvent::IsForward);
+        return;
+    }
+
     if (modifiers == wxMOD_CONTROL) {
         switch (event.GetKeyCode()) {
             case 'A':

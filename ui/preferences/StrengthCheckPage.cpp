@@ -74,13 +74,14 @@ void PreferencePage::LoadStrengthCheckValues(const MainConfig& settings) {
 
 void PreferencePage::SaveStrengthCheckValues(MainConfig& settings) const {
     settings.StrengthCheckLevel = standardRadio->GetValue() ? kStandardLevel : kHighLevel;
-    settings.StrengthCheckTestValue = testText->GetValue();
+    settings.StrengthCheckTestValue =
+        testText->GetValue().Left(MainConfig::kMaxStoredTestValueLength);
 }
 
 void PreferencePage::ReadTestLines(wxArrayString& lines) {
     lines.clear();
     const wxString text = testText->GetValue();
-    MainConfig::Get().StrengthCheckTestValue = text;
+    MainConfig::Get().StrengthCheckTestValue = text.Left(MainConfig::kMaxStoredTestValueLength);
     lines = ::ReadTestLines(text);
 }
 

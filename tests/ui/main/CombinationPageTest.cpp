@@ -24,90 +24,14 @@
 #include "support/WaitForEvents.h"
 #include "ui/main/CombinationDialog.h"
 #include "ui/main/CombinationDialogExpectation.h"
+#include "ui/main/CombinationDialogWork.h"
 
 namespace {
 
+using namespace combination_dialog_work;
+
 using Rows = std::vector<long>;
 using Texts = std::vector<std::string>;
-
-// A fixed-text item; its text names it in the list and in the settings.
-UseChar FixedItem(const wxString& text) {
-    UseChar item;
-    item.Fixed = true;
-    item.FixedString = text;
-    return item;
-}
-
-// The dialog's controls, found as the user of the dialog finds them.
-template <class T>
-T* DialogControl(CombinationDialog* dialog, wxWindowID id) {
-    auto* control = dynamic_cast<T*>(dialog->FindWindow(id));
-    EXPECT_NE(control, nullptr) << "no control " << id << " in the item dialog";
-    return control;
-}
-
-void CollectCombos(wxWindow* window, std::vector<wxComboBox*>& combos) {
-    for (wxWindow* child : window->GetChildren()) {
-        if (auto* combo = dynamic_cast<wxComboBox*>(child);
-            combo != nullptr && combo->GetName() == "comboBox") {
-            combos.push_back(combo);
-        }
-        CollectCombos(child, combos);
-    }
-}
-
-// The fixed-text combo box: the dialog's second, after the symbol combo box.
-wxComboBox* FixedCombo(CombinationDialog* dialog) {
-    std::vector<wxComboBox*> combos;
-    CollectCombos(dialog, combos);
-    EXPECT_EQ(combos.size(), 2u) << "the symbol and the fixed-text combo boxes";
-    return combos.size() == 2u ? combos[1] : nullptr;
-}
-
-void ChooseRadio(CombinationDialog* dialog, wxWindowID id) {
-    auto* radio = DialogControl<wxRadioButton>(dialog, id);
-    if (radio == nullptr) {
-        return;
-    }
-    radio->SetValue(true);
-    wxCommandEvent event(wxEVT_RADIOBUTTON, id);
-    event.SetEventObject(radio);
-    event.SetInt(1);
-    radio->HandleWindowEvent(event);
-}
-
-// What the user does in the item dialog before confirming it.
-using DialogWork = std::function<void(CombinationDialog*)>;
-
-DialogWork TypeFixedText(const wxString& text) {
-    return [text](CombinationDialog* dialog) {
-        ChooseRadio(dialog, CombinationDialog::kFixedRadioId);
-        if (wxComboBox* combo = FixedCombo(dialog)) {
-            combo->SetValue(text);
-        }
-    };
-}
-
-DialogWork ChooseLength(int length) {
-    return [length](CombinationDialog* dialog) {
-        ChooseRadio(dialog, CombinationDialog::kVariableRadioId);
-        if (auto* slider = DialogControl<wxSlider>(dialog, CombinationDialog::kLengthSliderId)) {
-            slider->SetValue(length);
-        }
-    };
-}
-
-DialogWork ChooseWordLengths(int min, int max) {
-    return [min, max](CombinationDialog* dialog) {
-        ChooseRadio(dialog, CombinationDialog::kDictionaryRadioId);
-        auto* minSpin = DialogControl<wxSpinCtrl>(dialog, CombinationDialog::kMinSpinId);
-        auto* maxSpin = DialogControl<wxSpinCtrl>(dialog, CombinationDialog::kMaxSpinId);
-        if (minSpin != nullptr && maxSpin != nullptr) {
-            minSpin->SetValue(min);
-            maxSpin->SetValue(max);
-        }
-    };
-}
 
 class CombinationPageTest : public LiveSettingsFixture {
   protected:

@@ -9,22 +9,24 @@
 
 #include <string>
 
-#include "app/ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "support/RunProgram.h"
 
 namespace testsupport {
 
 class PrivateDisplay {
   public:
-    // Starts the server and waits (at most the limit) until it takes connections.
+    // Starts the server and waits (at most the limit) until it takes connections. The server
+    // ends by itself once its last client has gone, so a test binary that is killed (a time
+    // limit) leaves no server behind: the binary stays connected for as long as it runs.
     bool Start(const std::string& logPath, int limitMilliseconds = 20000) {
         int ready[2];
         if (pipe2(ready, O_CLOEXEC) != 0) {
             return false;
         }
-        const bool started = m_server.Start(
-            {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-            EnvironmentWith({}), logPath, {{ready[1], 3}});
+        const bool started = m_server.Start({"Xvfb", "-displayfd", "3", "-screen", "0",
+                                             "1024x768x24", "-nolisten", "tcp", "-terminate"},
+                                            EnvironmentWith({}), logPath, {{ready[1], 3}});
         close(ready[1]);
         // The server writes its display number, and a new line, once it takes connections.
         std::string number;
