@@ -21,6 +21,18 @@
 
 namespace {
 
+// Every control under the window measures itself again the next time it is asked, and every
+// panel takes the size its sizer then needs (the toolkit fixed it when the panel was fitted).
+void MeasureAgain(wxWindow* window) {
+    for (wxWindow* child : window->GetChildren()) {
+        MeasureAgain(child);
+    }
+    window->InvalidateBestSize();
+    if (wxSizer* sizer = window->GetSizer()) {
+        window->SetMinSize(sizer->GetMinSize());
+    }
+}
+
 // A position stored on a larger desktop, or on one that is gone, is brought onto this one.
 wxPoint FittedToDesktop(wxPoint position) {
     orlFitPositionToDesktop(position);
@@ -232,6 +244,9 @@ void MainFrame::Rebuild() {
     if (nonShowCheck != nullptr) {
         nonShowCheck->SetValue(MainConfig::Get().NonShow);
     }
+    if (shownOnce) {
+        MeasureAgain(outerPanel);
+    }
     FitToContent();
     Thaw();
     Refresh();
@@ -241,11 +256,12 @@ void MainFrame::Rebuild() {
 bool MainFrame::Show(bool show) {
     const bool changed = wxFrame::Show(show);
     if (show && !shownOnce) {
-        // GTK measures controls fully only once the window exists on the screen: the notebook's
-        // tabs, and the result area's controls, which measure wrong when made before (the
-        // masking check box 5 pixels shorter than GTK needs to draw it, the password field 5
-        // pixels taller). The result area is made again now, before anything is drawn, so the
-        // first layout is the one a later rebuild makes.
+        // GTK measures controls fully only once the window exists on the screen (the notebook's
+        // tabs; check boxes, whose marks it makes a few pixels taller; the password field,
+        // which measures taller when made before). The result area is made again and
+        // everything else measured again now, before anything is drawn, and the panels take
+        // the room their controls now need: GTK is never asked to draw a control smaller than
+        // it can, and the first layout is the one every later rebuild makes.
         shownOnce = true;
         Rebuild();
     }

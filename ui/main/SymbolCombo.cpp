@@ -9,6 +9,10 @@ wxComboBox* CreateSymbolCombo(wxWindow* parent, wxWindowID id) {
     auto* combo = new wxComboBox(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                  WXSIZEOF(choices), choices, 0, wxDefaultValidator, "comboBox");
     combo->SetFont(orlGetTextFont());
+    // It asks for the width the default string needs, whatever the history holds: the toolkit
+    // would ask for its longest string, which can be a hundred characters and would widen the
+    // window with it. Longer strings scroll inside the box; a wider window still stretches it.
+    combo->SetMinSize(wxSize(combo->GetBestSize().x, -1));
     return combo;
 }
 

@@ -7,7 +7,8 @@
 #include <wx/window.h>
 
 // A new editable combo box (window name "comboBox", empty text) in the shared text font, whose
-// list holds the default symbol string.
+// list holds the default symbol string; it asks for the width of that string whatever it
+// comes to hold.
 wxComboBox* CreateSymbolCombo(wxWindow* parent, wxWindowID id);
 
 // Refills the list with the main settings' symbol-string history as it would be with `text`

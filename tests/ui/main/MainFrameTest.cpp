@@ -640,6 +640,22 @@ TEST_F(MainFrameTest, AStoredPositionOffTheDesktopIsBroughtOntoIt) {
     orlSetDisplays(nullptr);
 }
 
+TEST_F(MainFrameTest, ALongSymbolStringScrollsInsideItsBoxInsteadOfWideningTheWindow) {
+    Open();
+    const wxSize usual = frame->GetSize();
+    delete frame;
+    frame = nullptr;
+
+    wxString everySymbol;
+    for (wxChar c = '!'; c <= '~'; ++c) {
+        everySymbol << c;
+    }
+    Config().StandardUseChar.SymbolString = everySymbol;
+    Config().AddSymbolHistory(everySymbol);
+    Open();
+    EXPECT_EQ(frame->GetSize(), usual);
+}
+
 TEST_F(MainFrameTest, HelpReportsTheBookItLookedForBesideTheProgram) {
     TempDirectory programDirectory;
     orlSystemConfig& locator = orlSystemConfig::Get();
