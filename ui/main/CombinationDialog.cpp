@@ -11,6 +11,7 @@
 #include "framework/dialogs/orlShowError.h"
 #include "framework/orlFonts.h"
 #include "framework/orlFormatNumber.h"
+#include "framework/window/orlTypedSpin.h"
 #include "settings/MainConfig.h"
 
 namespace {
@@ -30,6 +31,8 @@ wxSpinCtrl* NewLengthSpin(wxWindow* parent, wxWindowID id) {
                                 wxSP_ARROW_KEYS, 0, 100, 0, "wxSpinCtrl");
     const int width = std::max(50, spin->GetSizeFromTextSize(spin->GetTextExtent("100").x).x);
     spin->SetInitialSize(wxSize(width, -1));
+    // What the user types stays there until OK judges it.
+    orlKeepTypedText(spin);
     return spin;
 }
 
@@ -37,12 +40,14 @@ wxString WordCountText(std::uint32_t count) {
     return wxString::Format(_("(Word Count: %s)"), orlFormatNumber(count));
 }
 
-// The length typed into the spin control, which may lie outside its range; false when the
-// text is not a whole number.
-bool TypedLength(const wxSpinCtrl* spin, long& length) {
-    wxString text = spin->GetTextValue();
-    text.Trim(true).Trim(false);
-    return text.ToLong(&length);
+// The length typed into the spin control for counting words: what is typed, never below 0;
+// 0 when the text is no number.
+std::uint32_t TypedLengthForCount(const wxSpinCtrl* spin) {
+    long length = 0;
+    if (!orlGetTypedValue(spin, length) || length < 0) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(std::min<long>(length, UINT32_MAX));
 }
 
 }  // namespace
@@ -182,7 +187,7 @@ bool CombinationDialog::Validate() {
 
 bool CombinationDialog::ValidateLength(wxSpinCtrl* spin) {
     long length = 0;
-    if (TypedLength(spin, length) && length >= spin->GetMin() && length <= spin->GetMax()) {
+    if (orlGetTypedValue(spin, length) && length >= spin->GetMin() && length <= spin->GetMax()) {
         return true;
     }
     orlShowError(this,
@@ -244,10 +249,9 @@ void CombinationDialog::UpdateWordCount() {
     }
     std::uint32_t count = 0;
     if (!dictionary.IsEmpty()) {
-        const int low = std::max(minSpin->GetValue(), 0);
-        const int high = std::max(maxSpin->GetValue(), 0);
-        count = dictionary.CountWords(static_cast<std::uint32_t>(low),
-                                      static_cast<std::uint32_t>(high));
+        // The typed texts, as they stand: asking the controls for their values would make
+        // them take the texts and bring them into their ranges while the user types.
+        count = dictionary.CountWords(TypedLengthForCount(minSpin), TypedLengthForCount(maxSpin));
     }
     wordCountLabel->SetLabel(WordCountText(count));
 }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/SymbolStrings.h"
+#include "framework/window/orlTypedSpin.h"
 #include "ui/preferences/PageLayout.h"
 #include "ui/preferences/PreferencePage.h"
 
@@ -85,6 +86,8 @@ void PreferencePage::BuildPasswordPage(wxSizer* inner) {
     countSpin->SetMinSize(
         wxSize(std::max(80, countSpin->GetSizeFromTextSize(digitsWidth).GetWidth()), -1));
     countRow->Add(countSpin, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
+    // What the user types stays there until OK judges it.
+    orlKeepTypedText(countSpin);
     countRow->Add(
         NewLabel(pluralBox, wxString::Format(_("(%u-%u)"), kMinCreateCount, kMaxCreateCount)), 0,
         wxALIGN_CENTER_VERTICAL);
@@ -114,9 +117,7 @@ void PreferencePage::LoadPasswordValues(const MainConfig& settings) {
 }
 
 bool PreferencePage::GetTypedCount(long& count) const {
-    wxString typed = countSpin->GetTextValue();
-    typed.Trim(true).Trim(false);
-    return typed.ToLong(&count);
+    return orlGetTypedValue(countSpin, count);
 }
 
 bool PreferencePage::CheckPasswordValues(wxString& message) {
