@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "framework/dialogs/orlShowError.h"
 #include "framework/orlCreateListCtrl.h"
@@ -20,6 +21,10 @@ namespace {
 
 constexpr int kKindColumn = 0;
 constexpr int kLengthColumn = 1;
+constexpr int kKindWidth = 200;
+constexpr int kLengthWidth = 70;
+// Room beside a heading's text for the header's own margins.
+constexpr int kHeadingMargins = 2 * 10;
 
 }  // namespace
 
@@ -30,9 +35,9 @@ CombinationPage::CombinationPage(wxWindow* parent)
 
     listCtrl = orlCreateListCtrl(this, kListId, wxDefaultPosition, wxSize(270, 130),
                                  wxLC_REPORT | wxLC_HRULES | wxLC_VRULES | wxSUNKEN_BORDER);
+    listCtrl->InsertColumn(kKindColumn, _("Kind"), wxLIST_FORMAT_LEFT, kKindWidth);
+    listCtrl->InsertColumn(kLengthColumn, _("Length"), wxLIST_FORMAT_LEFT, kLengthWidth);
     ApplyListFont();
-    listCtrl->InsertColumn(kKindColumn, _("Kind"), wxLIST_FORMAT_LEFT, 200);
-    listCtrl->InsertColumn(kLengthColumn, _("Length"), wxLIST_FORMAT_LEFT, 70);
     pageSizer->Add(listCtrl, 1, wxEXPAND | wxALL, 5);
 
     CreateButtons(pageSizer);
@@ -124,6 +129,19 @@ bool CombinationPage::TransferDataFromWindow() {
 
 void CombinationPage::ApplyListFont() {
     listCtrl->SetFont(MainConfig::Get().CombinationListFont);
+    // A larger font would cut the headings: each column is at least as wide as its heading
+    // in the list's font needs.
+    for (const auto& [column, width] :
+         {std::pair{kKindColumn, kKindWidth}, std::pair{kLengthColumn, kLengthWidth}}) {
+        if (column >= listCtrl->GetColumnCount()) {
+            continue;
+        }
+        wxListItem heading;
+        heading.SetMask(wxLIST_MASK_TEXT);
+        listCtrl->GetColumn(column, heading);
+        const int needed = listCtrl->GetTextExtent(heading.GetText()).x + kHeadingMargins;
+        listCtrl->SetColumnWidth(column, std::max(width, needed));
+    }
 }
 
 UseChar* CombinationPage::ItemAt(long row) const {

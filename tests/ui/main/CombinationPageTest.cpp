@@ -581,6 +581,29 @@ TEST_F(CombinationPageTest, TheListShowsTheCombinationListFont) {
     EXPECT_EQ(anotherList->GetFont(), second);
 }
 
+TEST_F(CombinationPageTest, TheHeadingsFitTheirColumnsInALargerFont) {
+    const wxFont large(14, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false,
+                       "Sans");
+    struct Case {
+        int column;
+        const char* heading;
+        int width;  // the column's width in the usual font
+    };
+    const Case cases[] = {{0, "Kind", 200}, {1, "Length", 70}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(list->GetColumnWidth(c.column), c.width) << c.heading;
+    }
+    Config().CombinationListFont = large;
+    page->ApplyListFont();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.heading);
+        // The header draws its text between margins of 8 pixels or so on either side.
+        EXPECT_GE(list->GetColumnWidth(c.column), list->GetTextExtent(c.heading).x + 16)
+            << "text " << list->GetTextExtent(c.heading).x;
+        EXPECT_GE(list->GetColumnWidth(c.column), c.width) << "never narrower than usual";
+    }
+}
+
 TEST_F(CombinationPageTest, AddingAppendsTheConfirmedItemAndSelectsOnlyIt) {
     const struct {
         const char* name;
