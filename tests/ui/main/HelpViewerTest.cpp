@@ -202,6 +202,32 @@ TEST_F(HelpViewerTest, TheBuiltBooksOpenAtTheirContentsPage) {
     EXPECT_TRUE(testsupport::WaitUntil(NoHelpFrame)) << "each viewer took its window along";
 }
 
+// Every entry of either book's contents, its chapters opened, shows whole in the contents list
+// the first time the viewer opens.
+TEST_F(HelpViewerTest, TheContentsListShowsEveryEntryWhole) {
+    for (const char* language : {"en", "ja"}) {
+        SCOPED_TRACE(language);
+        HelpViewer viewer;
+        viewer.Show(Frame(), wxString(TESSARIN_HELP_BOOK_ROOT) + "/" + language + "/tessarin.htb");
+        wxHtmlHelpFrame* frame = ShownHelpFrame();
+        ASSERT_NE(frame, nullptr);
+        wxTreeCtrl* tree = frame->GetHelpWindow()->GetTreeCtrl();
+        tree->ExpandAll();
+        wxYield();
+        const int width = tree->GetClientSize().x;
+        int entries = 0;
+        for (wxTreeItemId item = tree->GetFirstVisibleItem(); item.IsOk();
+             item = tree->GetNextVisible(item)) {
+            wxRect text;
+            if (tree->GetBoundingRect(item, text, true)) {
+                ++entries;
+                EXPECT_LE(text.GetRight(), width) << tree->GetItemText(item).utf8_string();
+            }
+        }
+        EXPECT_GT(entries, 10) << "the chapters were opened";
+    }
+}
+
 TEST_F(HelpViewerTest, ASecondShowBringsTheSameViewerBackToTheContents) {
     HelpViewer viewer;
     viewer.Show(Frame(), kBook);
