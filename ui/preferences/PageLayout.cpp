@@ -8,12 +8,23 @@ namespace {
 
 constexpr int kFieldMinWidth = 150;
 
+// A group's box, which asks for the room its label needs. The toolkit would measure the box
+// around the controls inside it as they are placed at the time, so that a page widened by the
+// user could never be made narrow again (the dialog keeps every page's needs as its least
+// size); the sizer around the box measures the controls themselves.
+class GroupBox : public wxStaticBox {
+  public:
+    GroupBox(wxWindow* parent, const wxString& label)
+        : wxStaticBox(parent, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, 0, "groupBox") {}
+
+  protected:
+    wxSize DoGetBestSize() const override { return GetTextExtent(GetLabel()); }
+};
+
 }  // namespace
 
 wxStaticBoxSizer* NewGroup(wxWindow* parent, const wxString& label, int orient) {
-    auto* box =
-        new wxStaticBox(parent, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, 0, "groupBox");
-    return new wxStaticBoxSizer(box, orient);
+    return new wxStaticBoxSizer(new GroupBox(parent, label), orient);
 }
 
 void AddGroup(wxSizer* inner, wxSizer* group) {

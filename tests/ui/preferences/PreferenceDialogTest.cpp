@@ -249,6 +249,35 @@ TEST_F(PreferenceDialogTest, CannotBeMadeSmallerThanItsLaidOutSize) {
     EXPECT_EQ(dialog.GetSize(), laidOut);
 }
 
+// A dialog widened on any page, closed and opened again keeps the size it was closed with, and
+// can still be made as small as its laid-out size.
+TEST_F(PreferenceDialogTest, AWidenedDialogCanBeMadeSmallAgainAfterReopening) {
+    for (int page = 0; page < PreferencePage::kPageCount; ++page) {
+        SCOPED_TRACE(page);
+        ResetWindowGeometry();
+        Config().PreferencePage = page;
+        wxSize laidOut;
+        wxSize widened;
+        {
+            PreferenceDialog dialog(Frame());
+            ShowOnScreen(&dialog);
+            laidOut = dialog.GetMinSize();
+            widened = laidOut + wxSize(300, 100);
+            dialog.SetSize(widened);
+            testsupport::WaitUntil([&] { return dialog.GetSize() == widened; });
+        }
+        PreferenceDialog again(Frame());
+        ShowOnScreen(&again);
+        for (int i = 0; i < 10; ++i) {
+            wxYield();
+        }
+        EXPECT_EQ(again.GetSize(), widened) << "reopened at the size it was closed with";
+        EXPECT_EQ(again.GetMinSize(), laidOut) << "its least size is still the laid-out one";
+        again.SetSize(laidOut);
+        EXPECT_EQ(again.GetSize(), laidOut);
+    }
+}
+
 TEST_F(PreferenceDialogTest, APageThatComesToNeedMoreRoomEnlargesTheShownDialog) {
     Config().PreferencePage = PreferencePage::PAGE_VERSION;
     PreferenceDialog dialog(Frame());
