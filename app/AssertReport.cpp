@@ -29,7 +29,7 @@ void ReportAssertion(const wxString& file, int line, const wxString& function,
 
 }  // namespace
 
-void ReportAssertionsOn(std::FILE* err) {
+wxAssertHandler_t ReportAssertionsOn(std::FILE* err) {
     reportStream = err;
-    wxSetAssertHandler(ReportAssertion);
+    return wxSetAssertHandler(ReportAssertion);
 }

@@ -3,7 +3,10 @@
 // and asks questions only a developer can answer.
 #pragma once
 
+#include <wx/debug.h>
+
 #include <cstdio>
 
-// Each failed check is written once, as one line on `err`, and the program goes on.
-void ReportAssertionsOn(std::FILE* err);
+// Each failed check is written once, as one line on `err`, and the program goes on. Returns
+// the handler that was in force before.
+wxAssertHandler_t ReportAssertionsOn(std::FILE* err);
