@@ -8,6 +8,7 @@ packages=(
     libwxgtk3.2-dev libgtk-3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    openbox                  # a window manager with frames, for the window geometry tests
     xfce4-settings dbus-daemon  # a clipboard manager (xfsettingsd) under a bus of its own
     wamerican
     unicode-data

@@ -1,5 +1,9 @@
 #include "framework/window/orlDialogBase.h"
 
+#include <wx/sizer.h>
+
+#include <algorithm>
+
 wxIMPLEMENT_CLASS(orlDialogBase, wxDialog);
 
 orlDialogBase::orlDialogBase(wxWindow* parent, wxWindowID id, const wxString& title,
@@ -12,7 +16,40 @@ orlDialogBase::~orlDialogBase() {
     tracking = false;
 }
 
+void orlDialogBase::FitToSizer(bool fixedHeight) {
+    const wxSize fitted = GetSizer()->ComputeFittingClientSize(this);
+    minClientSize = fitted;
+    maxClientSize = fixedHeight ? wxSize(wxDefaultCoord, fitted.y) : wxDefaultSize;
+    ApplyClientLimits();
+    SetClientSize(fitted);
+}
+
+void orlDialogBase::GrowFittedSize(const wxSize& growth) {
+    minClientSize += growth;
+    if (maxClientSize.y > 0) {
+        maxClientSize.y += growth.y;
+    }
+    ApplyClientLimits();
+    const wxSize client = GetClientSize();
+    if (client.x < minClientSize.x || client.y < minClientSize.y) {
+        SetClientSize(
+            wxSize(std::max(client.x, minClientSize.x), std::max(client.y, minClientSize.y)));
+    }
+}
+
+void orlDialogBase::ApplyClientLimits() {
+    // Until the window manager has framed the dialog, the toolkit guesses the frame, from
+    // whatever window it framed last; the limits are set again once the frame is known.
+    limitedFrame = GetSize() - GetClientSize();
+    SetMinSize(minClientSize + limitedFrame);
+    SetMaxSize(wxSize(maxClientSize.x > 0 ? maxClientSize.x + limitedFrame.x : wxDefaultCoord,
+                      maxClientSize.y > 0 ? maxClientSize.y + limitedFrame.y : wxDefaultCoord));
+}
+
 void orlDialogBase::OnGeometryChanged(wxEvent& event) {
+    if (minClientSize.IsFullySpecified() && GetSize() - GetClientSize() != limitedFrame) {
+        ApplyClientLimits();
+    }
     SaveWindowInfo(this);
     event.Skip();
 }

@@ -98,6 +98,8 @@ orlWindowInfo* orlTopLevelWindowBase::FindOrAppend(const wxTopLevelWindow* windo
 }
 
 void orlTopLevelWindowBase::RestoreWindowInfo(wxTopLevelWindow* window, const wxSize& defaultSize) {
+    // Sizes are those of the client area: the frame around it is the window manager's, and
+    // the toolkit knows it for sure only once the window is shown.
     const bool resizable = window->HasFlag(wxRESIZE_BORDER);
     wxSize size = defaultSize;
     if (resizable) {
@@ -107,7 +109,7 @@ void orlTopLevelWindowBase::RestoreWindowInfo(wxTopLevelWindow* window, const wx
         }
     }
     if (size == wxDefaultSize || size.x <= 0 || size.y <= 0) {
-        size = window->GetSize();
+        size = window->GetClientSize();
     }
 
     wxPoint margin = orlWindowInfo::DefaultPosMargin;
@@ -119,10 +121,13 @@ void orlTopLevelWindowBase::RestoreWindowInfo(wxTopLevelWindow* window, const wx
         return;
     }
 
+    // The whole window, frame included, is fitted onto the displays.
+    const wxSize frame = window->GetSize() - window->GetClientSize();
     wxPoint position = AnchorOf(window) + margin;
-    orlFitWindowToDisplays(position, size);
-    if (size != wxDefaultSize && resizable) {
-        window->SetSize(wxDefaultCoord, wxDefaultCoord, size.x, size.y, wxSIZE_USE_EXISTING);
+    wxSize outer = size + frame;
+    orlFitWindowToDisplays(position, outer);
+    if (outer != wxDefaultSize && resizable) {
+        window->SetClientSize(outer - frame);
     }
     if (position != wxDefaultPosition) {
         window->Move(position);
@@ -139,7 +144,7 @@ void orlTopLevelWindowBase::SaveWindowSize(wxTopLevelWindow* window) {
         !window->HasFlag(wxRESIZE_BORDER)) {
         return;
     }
-    FindOrAppend(window)->Size = window->GetSize();
+    FindOrAppend(window)->Size = window->GetClientSize();
 }
 
 void orlTopLevelWindowBase::SaveWindowPosition(wxTopLevelWindow* window) {

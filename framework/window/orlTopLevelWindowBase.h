@@ -28,8 +28,9 @@ class orlTopLevelWindowBase : public orlConfig {
 
     // Records the window's current size and then its position (while tracking).
     void SaveWindowInfo(wxTopLevelWindow* window);
-    // Records the outer size of a shown, resizable window that is neither maximized nor
-    // minimized.
+    // Records the client size of a shown, resizable window that is neither maximized nor
+    // minimized: the size the user gave the window's content, without the frame that the
+    // window manager draws around it.
     void SaveWindowSize(wxTopLevelWindow* window);
     // Records the position of a shown window relative to its parent, and whether it is
     // maximized or minimized; the position only when it is neither.

@@ -22,7 +22,7 @@ class orlWindowInfo {
 
     wxString Keyword;                      // the window key; never empty in a loaded record
     wxPoint PosMargin = DefaultPosMargin;  // window position minus its parent's position
-    wxSize Size = wxDefaultSize;           // outer size; the toolkit's default when unknown
+    wxSize Size = wxDefaultSize;           // client size; the toolkit's default when unknown
     bool Maximized = false;
     bool Iconized = false;
 };

@@ -13,6 +13,7 @@
 #include "GuiTestMain.h"
 #include "TestGuards.h"
 #include "support/PrivateDisplay.h"
+#include "support/WindowManager.h"
 
 namespace {
 
@@ -37,11 +38,17 @@ bool OpenDisplay(int& argc, char** argv) {
     return false;
 }
 
+// Binaries whose tests are about the frames, sizes and places that a window manager gives
+// windows run under one, on a display of their own.
+bool WindowManagerAsked() {
+    return getenv("TESSARIN_TEST_WINDOW_MANAGER") != nullptr;
+}
+
 // Binaries whose tests press keys and click through the X server itself (the X test extension)
 // get a server of their own: on the shared display another binary's window could take those
 // events, or move the keyboard focus away, while the test runs.
 bool OwnDisplayAsked() {
-    return getenv("TESSARIN_TEST_OWN_DISPLAY") != nullptr;
+    return getenv("TESSARIN_TEST_OWN_DISPLAY") != nullptr || WindowManagerAsked();
 }
 
 std::unique_ptr<testsupport::PrivateDisplay> StartOwnDisplay() {
@@ -67,6 +74,12 @@ int RunGuiTests(int argc, char** argv) {
 
     std::unique_ptr<testsupport::PrivateDisplay> ownDisplay;
     if (OwnDisplayAsked() && !(ownDisplay = StartOwnDisplay())) {
+        return 1;
+    }
+    testsupport::WindowManager manager;
+    if (WindowManagerAsked() && !manager.Start(ownDisplay->Name())) {
+        fprintf(stderr, "cannot start the window manager (openbox) on the display \"%s\"\n",
+                ownDisplay->Name().c_str());
         return 1;
     }
     if (!OpenDisplay(argc, argv)) {

@@ -68,9 +68,13 @@ WordCountDialog::WordCountDialog(wxWindow* parent, Dictionary& dictionary)
     buttonRow->Add(closeButton, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
     dialogSizer->Add(buttonRow, 0, wxEXPAND | wxALL, 10);
 
+    // The keys work from the start: arrows choose a row, Enter opens it, Escape closes. The
+    // toolkit would give the focus to "Show", which has none once it is disabled.
+    countList->SetFocus();
+
     SetAutoLayout(true);
-    SetSizerAndFit(dialogSizer);
-    SetMinSize(GetSize());
+    SetSizer(dialogSizer);
+    FitToSizer();
     RestoreWindowInfo(this, wxDefaultSize);
     tracking = true;
 }

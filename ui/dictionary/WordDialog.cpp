@@ -32,8 +32,7 @@ WordDialog::WordDialog(wxWindow* parent, std::uint32_t length, const Dictionary&
 
     SetAutoLayout(true);
     SetSizer(dialogSizer);
-    dialogSizer->Fit(this);
-    SetMinSize(GetSize());
+    FitToSizer();
     RestoreWindowInfo(this, wxDefaultSize);
     tracking = true;
 }

@@ -114,11 +114,8 @@ CombinationDialog::CombinationDialog(UseChar* item, wxWindow* parent, const Dict
     TransferDataToWindow();
     SetAutoLayout(true);
     SetSizer(dialogSizer);
-    dialogSizer->Fit(this);
     // The dialog can be widened, but neither made narrower nor taller or shorter.
-    const wxSize laidOut = GetSize();
-    SetMinSize(laidOut);
-    SetMaxSize(wxSize(wxDefaultCoord, laidOut.y));
+    FitToSizer(true);
     RestoreWindowInfo(this, wxDefaultSize);
     tracking = true;
 }

@@ -9,6 +9,7 @@
 
 #include "framework/dialogs/orlAskQuestion.h"
 #include "framework/dialogs/orlShowError.h"
+#include "framework/window/orlAfterNextFrame.h"
 #include "settings/MainConfig.h"
 #include "ui/preferences/PreferencePage.h"
 
@@ -49,9 +50,8 @@ PreferenceDialog::PreferenceDialog(wxWindow* parent)
 
     SetAutoLayout(true);
     SetSizer(dialogSizer);
-    // Fits the dialog and makes the fitted size its minimum; the toolkit does both again once
-    // it has styled the controls, when the dialog is first shown.
-    dialogSizer->SetSizeHints(this);
+    // The book is as large as its largest page.
+    FitToSizer();
     RestoreWindowInfo(this, wxDefaultSize);
     tracking = true;
 }
@@ -103,24 +103,65 @@ bool PreferenceDialog::TransferDataFromWindow() {
     return saved;
 }
 
+bool PreferenceDialog::Show(bool show) {
+    const bool changed = orlDialogBase::Show(show);
+    if (show && changed && !stylingPages && !stylesMeasured) {
+        // The chosen page is styled now that the dialog is shown.
+        FitToNeeds();
+
+        // The toolkit styles a page's controls only when it draws them, so until then every
+        // page measured smaller than it is on screen, and the dialog was fitted to that. Every
+        // page is drawn once, under the chosen one, and the dialog is fitted to the largest.
+        // Each page is given twice its room meanwhile, so that no control is squeezed below
+        // the size it turns out to need.
+        stylingPages = true;
+        PreferencePage* current = GetCurrentPage();
+        for (size_t i = 0; i < book->GetPageCount(); ++i) {
+            wxWindow* page = book->GetPage(i);
+            if (page != current) {
+                page->SetSize(page->GetSize() * 2);
+                page->Show();
+            }
+        }
+        if (current != nullptr) {
+            current->Raise();
+        }
+        orlAfterNextFrame(this, [this] { FitToStyledPages(); });
+    }
+    return changed;
+}
+
+void PreferenceDialog::FitToStyledPages() {
+    stylingPages = false;
+    stylesMeasured = true;
+    const PreferencePage* current = GetCurrentPage();
+    for (size_t i = 0; i < book->GetPageCount(); ++i) {
+        PreferencePage* page = GetPreferencePage(i);
+        if (page != current) {
+            page->Hide();
+            if (current != nullptr) {
+                page->SetSize(current->GetRect());
+            }
+        }
+    }
+    FitToNeeds();
+}
+
+void PreferenceDialog::FitToNeeds() {
+    const wxSize needed = GetSizer()->ComputeFittingClientSize(this);
+    const wxSize fitted = GetFittedClientSize();
+    const wxSize growth(std::max(needed.x - fitted.x, 0), std::max(needed.y - fitted.y, 0));
+    if (growth != wxSize(0, 0)) {
+        GrowFittedSize(growth);
+    }
+}
+
 void PreferenceDialog::OnIdle(wxIdleEvent& event) {
     event.Skip();
-    // A page's controls measure their true size only once the toolkit has styled them, which
-    // it does when the page is first shown. A page that then needs more room than the dialog
-    // was fitted to enlarges it, and the dialog can no longer be made smaller than that.
-    if (!IsShown()) {
-        return;
-    }
-    const wxSize needed = GetSizer()->ComputeFittingWindowSize(this);
-    const wxSize minimum = GetMinSize();
-    if (needed.x <= minimum.x && needed.y <= minimum.y) {
-        return;
-    }
-    const wxSize grown(std::max(needed.x, minimum.x), std::max(needed.y, minimum.y));
-    SetMinSize(grown);
-    const wxSize size = GetSize();
-    if (size.x < grown.x || size.y < grown.y) {
-        SetSize(wxSize(std::max(size.x, grown.x), std::max(size.y, grown.y)));
+    // A page whose controls come to need more room (a larger font chosen) enlarges the dialog,
+    // and the dialog can no longer be made smaller than that.
+    if (IsShown() && !stylingPages) {
+        FitToNeeds();
     }
 }
 

@@ -25,6 +25,8 @@ class PreferenceDialog : public orlDialogBase {
     bool Validate() override;
     // Replaces the live settings by the pages' values, when every page could save them.
     bool TransferDataFromWindow() override;
+    // Showing the dialog the first time fits it to its largest page as it is styled on screen.
+    bool Show(bool show = true) override;
 
     // The page the book shows, or none.
     PreferencePage* GetCurrentPage() const;
@@ -35,10 +37,18 @@ class PreferenceDialog : public orlDialogBase {
     void OnReset(wxCommandEvent& event);
     void OnUpdateReset(wxUpdateUIEvent& event);
     void OnIdle(wxIdleEvent& event);
+    // Enlarges the fitted size to what the controls need now, where they need more.
+    void FitToNeeds();
+    // Measures every page as styled, leaves only the chosen page shown and fits the dialog.
+    void FitToStyledPages();
 
     PreferencePage* GetPreferencePage(size_t index) const;
 
     orlListBoxBook* book = nullptr;
+    // Whether every page is shown, for the toolkit to style it, until the next frame is drawn.
+    bool stylingPages = false;
+    // Whether the pages have been measured as styled on screen.
+    bool stylesMeasured = false;
 
     wxDECLARE_EVENT_TABLE();
 };
