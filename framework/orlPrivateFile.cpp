@@ -51,7 +51,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+orlFileSteps g_systemSteps;
+orlFileSteps* g_steps = &g_systemSteps;
+
 }  // namespace
+
+uid_t orlFileSteps::GetUserId() const {
+    return geteuid();
+}
+
+bool orlFileSteps::Allow(orlFileStep) {
+    return true;
+}
+
+void orlSetFileSteps(orlFileSteps* steps) {
+    g_steps = steps != nullptr ? steps : &g_systemSteps;
+}
 
 bool orlWritePrivateFile(const wxString& path, std::string_view bytes) {
     const wxScopedCharBuffer name = path.fn_str();
@@ -62,13 +77,15 @@ bool orlWritePrivateFile(const wxString& path, std::string_view bytes) {
 
     // mkstemp makes the file with permissions 0600, unaffected by the umask.
     std::string temporary = target + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    const int fd = g_steps->Allow(orlFileStep::CreateTemporary) ? mkstemp(temporary.data()) : -1;
     if (fd < 0) {
         return false;
     }
-    bool ok = fchmod(fd, S_IRUSR | S_IWUSR) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+    bool ok = fchmod(fd, S_IRUSR | S_IWUSR) == 0 && g_steps->Allow(orlFileStep::Write) &&
+              WriteAll(fd, bytes) && g_steps->Allow(orlFileStep::SyncFile) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
+    ok =
+        ok && g_steps->Allow(orlFileStep::Rename) && rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         unlink(temporary.c_str());
     }
