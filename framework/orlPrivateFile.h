@@ -35,8 +35,16 @@ class orlFileSteps {
 // back. The caller keeps the object alive while it is in use.
 void orlSetFileSteps(orlFileSteps* steps);
 
-// Writes the bytes to a new file beside `path` (created with permissions 0600 whatever the
-// umask), flushes it to the disk and renames it over `path`. When `path` is a symbolic link,
-// the file it points to is replaced. False when any step fails: `path` is then left as it was
-// and the new file is removed.
+// Writes the bytes to a new file beside `path`, flushes it to the disk, renames it over `path`
+// and flushes the directory, so that `path` holds the old bytes or the new ones, whole, at
+// every moment. The new file is created readable and writable by its owner only, whatever the
+// umask, and named ".tessarin-save-" with six letters or digits; a file it replaces passes on
+// its permissions where they are stricter. When `path` is a symbolic link, the file it points
+// to is replaced and the link kept; a link in a sticky directory that everyone may write is
+// followed only when it belongs to the directory's owner or to the user. Before writing, the
+// temporary files of saves into the same directory that were killed are removed: those of
+// this user that no running save holds locked.
+// False when `path` stands for something other than a plain file (a directory, a pipe, a
+// device, directly or through a link), when a link may not be followed, or when any step
+// fails: `path` is then left as it was and the new file is removed.
 bool orlWritePrivateFile(const wxString& path, std::string_view bytes);
