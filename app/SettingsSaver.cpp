@@ -31,8 +31,8 @@ bool SaveMainSettings(wxWindow* parent, const wxString& appName, const wxString&
         report.AddText(path, true);
         if (refused) {
             report.AddText(_("This file does not look like a settings file (it is too large or "
-                             "too long, or it is not a plain file). It was not read, and it is "
-                             "left as it is."),
+                             "too long, it holds lines that a settings file does not have, or it "
+                             "is not a plain file). It was not read, and it is left as it is."),
                            true);
         }
         report.ShowModal();

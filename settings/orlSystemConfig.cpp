@@ -19,6 +19,7 @@
 #include "framework/orlFileName.h"
 #include "framework/orlIdentity.h"
 #include "framework/orlPlainFile.h"
+#include "settings/orlSettingsFileStore.h"
 
 namespace {
 
@@ -65,20 +66,80 @@ class QuietParsing {
     wxAssertHandler_t m_assertHandler;
 };
 
-// What the toolkit's parser would face in the text: its lines that hold something, and its
-// deepest group header (the number of "/" in the name of a "[...]" line).
+// Whether the bytes are UTF-8 throughout (no overlong forms, no surrogates, nothing beyond
+// U+10FFFF) and hold no zero byte.
+bool IsPlainUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead == 0) {
+            return false;
+        }
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t more = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            more = 1;
+            code = lead & 0x1F;
+            least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            more = 2;
+            code = lead & 0x0F;
+            least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            more = 3;
+            code = lead & 0x07;
+            least = 0x10000;
+        } else {
+            return false;
+        }
+        if (text.size() - i <= more) {
+            return false;
+        }
+        for (std::size_t k = 1; k <= more; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        i += more + 1;
+    }
+    return true;
+}
+
+// What the toolkit's parser would face in the text: its lines that hold something, its
+// deepest group header (the number of "/" in the name of a "[...]" line), and whether it reads
+// as a settings file at all: UTF-8 text whose every line is a group header "[...]", an entry
+// "key=value", a comment ("#" or ";") or blank.
 struct TextShape {
     int lines = 0;
     int deepest = 0;
+    bool settingsLike = true;
 };
 
 TextShape ShapeOf(std::string_view text) {
     TextShape shape;
+    shape.settingsLike = IsPlainUtf8(text);
+    // A byte-order mark may open the file.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
     bool lineStart = true;
     bool inHeader = false;
     int depth = 0;
+    char wanted = 0;  // what the line still lacks: "]" for a header, "=" for an entry
     for (const char c : text) {
         if (c == '\n' || c == '\r') {
+            shape.settingsLike = shape.settingsLike && wanted == 0;
+            wanted = 0;
             lineStart = true;
             inHeader = false;
             continue;
@@ -91,30 +152,35 @@ TextShape ShapeOf(std::string_view text) {
             ++shape.lines;
             inHeader = c == '[';
             depth = 0;
-        } else if (inHeader && c == ']') {
+            wanted = c == '[' ? ']' : (c == '#' || c == ';' || c == '=') ? 0 : '=';
+            continue;
+        }
+        if (c == wanted) {
+            wanted = 0;
+        }
+        if (inHeader && c == ']') {
             inHeader = false;
         } else if (inHeader && c == '/' && ++depth > shape.deepest) {
             shape.deepest = depth;
         }
     }
+    shape.settingsLike = shape.settingsLike && wanted == 0;
     return shape;
 }
 
 // A file store for the package (no vendor) over the local and global files. Values are taken
-// as they are: a "$" in a stored text is not an environment variable. A file written anew is
-// private to its owner.
+// as they are: a "$" in a stored text is not an environment variable.
 std::unique_ptr<wxConfigBase> OpenFileStore(const wxString& package, const wxString& local,
                                             const wxString& global, long style) {
     QuietParsing quiet;
-    auto store = std::make_unique<wxFileConfig>(package, wxEmptyString, local, global, style);
-    store->SetUmask(0077);
+    auto store = std::make_unique<orlSettingsFileStore>(package, local, global, style);
     store->SetExpandEnvVars(false);
     return store;
 }
 
 }  // namespace
 
-orlSettingsFileState orlCheckSettingsFile(const wxString& path) {
+orlSettingsFileState orlCheckSettingsFile(const wxString& path, orlSettingsText kind) {
     struct stat info {};
     if (stat(path.fn_str(), &info) != 0) {
         return orlSettingsFileState::Missing;
@@ -125,7 +191,7 @@ orlSettingsFileState orlCheckSettingsFile(const wxString& path) {
     std::vector<char> text;
     switch (orlReadPlainFile(path, orlSystemConfig::kMaxFileSize, text)) {
         case orlPlainFileRead::Unopened:
-            return orlSettingsFileState::Missing;  // unreadable: the toolkit would read nothing
+            return orlSettingsFileState::Unreadable;
         case orlPlainFileRead::Refused:
             return orlSettingsFileState::Refused;
         case orlPlainFileRead::Incomplete:  // shrunk while read: judged by what is there
@@ -133,7 +199,8 @@ orlSettingsFileState orlCheckSettingsFile(const wxString& path) {
             break;
     }
     const TextShape shape = ShapeOf(std::string_view(text.data(), text.size()));
-    return shape.lines > orlSystemConfig::kMaxLines ||
+    return (kind == orlSettingsText::Settings && !shape.settingsLike) ||
+                   shape.lines > orlSystemConfig::kMaxLines ||
                    shape.deepest > orlSystemConfig::kMaxGroupDepth
                ? orlSettingsFileState::Refused
                : orlSettingsFileState::Usable;
@@ -168,7 +235,7 @@ void orlSystemConfig::Init(const wxString& package, const wxString& programPath)
 
     const wxString systemFile = GetSystemFilePath();
     if (!orl::FileExists(systemFile) ||
-        orlCheckSettingsFile(systemFile) != orlSettingsFileState::Usable) {
+        orlCheckSettingsFile(systemFile, orlSettingsText::Any) != orlSettingsFileState::Usable) {
         return;
     }
     QuietParsing quiet;
@@ -244,8 +311,10 @@ wxString orlSystemConfig::GetStoreFileName(const wxString& initialFile) const {
 std::unique_ptr<wxConfigBase> orlSystemConfig::Create(const wxString& initialFile) const {
     const wxString file = GetStoreFileName(initialFile);
     // A file taken as damaged is neither parsed nor written over: it may be something else
-    // named by mistake, and the user is told the settings could not be saved.
-    if (orlCheckSettingsFile(file) == orlSettingsFileState::Refused) {
+    // named by mistake, and the user is told the settings could not be saved. Neither is a
+    // file that cannot be read: what it holds would be lost.
+    const orlSettingsFileState state = orlCheckSettingsFile(file);
+    if (state == orlSettingsFileState::Refused || state == orlSettingsFileState::Unreadable) {
         return nullptr;
     }
     // The toolkit does not make the directory when it saves; a failure shows when flushing.

@@ -17,14 +17,27 @@
 wxString orlGetExecutablePath(const wxString& argv0);
 
 enum class orlSettingsFileState {
-    Missing,  // nothing to read there (no file, a directory, or a file that cannot be opened)
+    Missing,  // nothing to read there: no file, or a directory
     Usable,
-    Refused,  // taken as damaged: not a plain file, or too large, too long or nested too deep
+    Unreadable,  // a file this user cannot open
+    Refused,     // taken as damaged: not a plain file, too large, too long or nested too deep,
+                 // or not a settings file's text (see below)
+};
+
+// What a file must hold, besides keeping within the limits below.
+enum class orlSettingsText {
+    // A settings file's text: UTF-8 (a byte-order mark may open it) whose every line is a
+    // group header "[...]", an entry "key=value", a comment starting with "#" or ";", or blank.
+    // An empty file is one. The program writes over no other file.
+    Settings,
+    // Whatever the toolkit's parser takes, in any encoding: the system file, which is only read.
+    Any,
 };
 
 // What the settings file (or the system file) at the path is, judged without parsing it and
 // without waiting: a pipe or a device is never read.
-orlSettingsFileState orlCheckSettingsFile(const wxString& path);
+orlSettingsFileState orlCheckSettingsFile(const wxString& path,
+                                          orlSettingsText text = orlSettingsText::Settings);
 
 class orlSystemConfig {
   public:
@@ -66,8 +79,9 @@ class orlSystemConfig {
 
     // A new store for one load or one save; the caller flushes it when saving. For a named
     // file, its missing directories are created first; a missing file starts empty and is
-    // created, readable and writable by its owner only, when the store is flushed. Null,
-    // touching nothing, when the file there is taken as damaged (orlCheckSettingsFile).
+    // created, readable and writable by its owner only, when the store is flushed. A flush
+    // replaces the file in one step (orlSettingsFileStore). Null, touching nothing, when the
+    // file there is taken as damaged or cannot be read (orlCheckSettingsFile).
     std::unique_ptr<wxConfigBase> Create(const wxString& initialFile) const;
     // A store for reading only, over the same file, that touches nothing on the disk: null
     // when the settings file does not exist or is taken as damaged (the defaults then stand).

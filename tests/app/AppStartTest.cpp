@@ -514,6 +514,11 @@ class DamagedSettingsTest : public AppStartTest {
         for (int line = 0; line < 40000; ++line) {
             damaged += "K" + std::to_string(line) + "=1\n";
         }
+        ExpectReportedAndLeftAlone(file, words, damaged);
+    }
+
+    void ExpectReportedAndLeftAlone(const wxString& file, const std::vector<wxString>& words,
+                                    const std::string& damaged) {
         {
             std::ofstream out(file.utf8_string(), std::ios::binary);
             out << damaged;
@@ -543,6 +548,30 @@ TEST_F(DamagedSettingsTest, ANamedFile) {
 
 TEST_F(DamagedSettingsTest, TheUsersOwnFile) {
     ExpectReportedAndLeftAlone(dir.At("config/tessarin.conf"), {"tessarin"});
+}
+
+// A picture named by mistake where the settings file belongs.
+TEST_F(DamagedSettingsTest, APictureNamedAsTheSettingsFile) {
+    const wxString file = dir.At("picture.png");
+    ExpectReportedAndLeftAlone(file, {"tessarin", "-i", file},
+                               std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20));
+}
+
+// A directory where the settings file belongs is reported, and the failed save leaves no
+// file of its own behind.
+TEST_F(AppStartTest, ADirectoryNamedAsTheSettingsFileIsReportedAndGetsNothingBeside) {
+    dir.MakeDir("settings.ini");
+    const wxString file = dir.At("settings.ini");
+    ASSERT_TRUE(Start({"tessarin", "-i", file}));
+    CloseMainWindow();
+
+    wxString report;
+    wxTEST_DIALOG(app->Finish(), wxExpectModal<orlLogDialog>([&](orlLogDialog* dialog) {
+                      report = ReportOf(dialog);
+                      return wxID_OK;
+                  }));
+    EXPECT_TRUE(report.Contains(file)) << report;
+    EXPECT_EQ(FilesUnder(dir.Root()), (std::set<std::string>{"config", "home", "settings.ini"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Fuzz target: the main settings loaded from a settings file of arbitrary bytes, through the
-// same file store the program reads. Loading keeps every limited value within its limits, and
-// what it loaded survives being saved and loaded again unchanged.
+// same file store the program reads (it refuses bytes that are not a settings file's text).
+// Loading keeps every limited value within its limits, and what it loaded survives being saved
+// and loaded again unchanged.
 #include <wx/fileconf.h>
 #include <wx/mstream.h>
 
@@ -46,11 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scratch->Write(data, size);
     const wxString file = wxString::FromUTF8(scratch->Path());
     const std::unique_ptr<wxConfigBase> store = orlSystemConfig::Get().OpenForReading(file);
-    FUZZ_CHECK(store != nullptr);
+    // Bytes that do not read as a settings file are never parsed: the defaults stand.
+    const bool usable = orlCheckSettingsFile(file) == orlSettingsFileState::Usable;
+    FUZZ_CHECK((store != nullptr) == usable);
 
     MainConfig config;
     config.SetDefaults();
-    config.Load(*store);
+    if (store) {
+        config.Load(*store);
+    }
     CheckLimits(config);
 
     const std::unique_ptr<wxFileConfig> memory = MemoryStore();

@@ -138,6 +138,23 @@ TEST_F(HostileSettingsTest, FilesTakenAsDamagedAreNeitherReadNorWrittenOver) {
              }
              d.WriteFile(path.AfterLast('/'), text);
          }},
+        {"a picture",
+         [](const TempDirectory& d, const wxString& path) {
+             d.WriteFile(path.AfterLast('/'),
+                         std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20));
+         }},
+        {"a letter",
+         [](const TempDirectory& d, const wxString& path) {
+             d.WriteFile(path.AfterLast('/'), kReadable + "Dear John,\nsee you soon.\n");
+         }},
+        {"text in another encoding than UTF-8",
+         [](const TempDirectory& d, const wxString& path) {
+             d.WriteFile(path.AfterLast('/'), kReadable + "Name=caf\xe9\n");
+         }},
+        {"a zero byte",
+         [](const TempDirectory& d, const wxString& path) {
+             d.WriteFile(path.AfterLast('/'), kReadable + std::string("Name=a\0b\n", 9));
+         }},
         {"a pipe", [](const TempDirectory&,
                       const wxString& path) { ASSERT_EQ(mkfifo(path.fn_str(), 0600), 0); }},
         {"a link to an endless device",
@@ -159,6 +176,23 @@ TEST_F(HostileSettingsTest, FilesTakenAsDamagedAreNeitherReadNorWrittenOver) {
         // The exit save gets no store, so it reports instead of replacing the file.
         EXPECT_FALSE(locator.Create(path));
         EXPECT_TRUE(Take(path) == before);
+    }
+}
+
+TEST_F(HostileSettingsTest, EveryLineOfASettingsFileIsAGroupAnEntryACommentOrBlank) {
+    const std::vector<std::string> texts = {
+        "",
+        "\n\n",
+        kReadable,
+        "# a comment\n; another\n\n[Main]\n  Key = value with = inside\n\t[Other/Deeper]\n",
+        "\xef\xbb\xbf" + kReadable,
+        "Name=caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac\r\nOther=1\r\n",
+        "Last=1",
+    };
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        dir.WriteFile("usable.ini", text);
+        EXPECT_EQ(orlCheckSettingsFile(dir.At("usable.ini")), orlSettingsFileState::Usable);
     }
 }
 

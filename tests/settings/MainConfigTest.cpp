@@ -382,20 +382,31 @@ TEST_F(MainConfigTest, TheDictionaryLiesInTheProgramDirectory) {
 TEST_F(MainConfigTest, ADamagedSettingsFileLoadsWhatIsUsable) {
     TempDirectory dir;
     const wxString path = dir.At("settings.ini");
-    dir.WriteFile("settings.ini",
-                  "garbage\n=no key\n[StandardUseChar]\nLength=abc\nNumeric=0\n[Other]\nx=1\n"
-                  "[StandardUseChar]\nSymbol=0\n[[broken\nNonShow=1\nNonShow=1\n\xff\xfe\n"
-                  "PluralCreateCount=99999999999\n");
+    const std::string entries =
+        "=no key\n[StandardUseChar]\nLength=abc\nNumeric=0\n[Other]\nx=1\n"
+        "[StandardUseChar]\nSymbol=0\n[[broken]\nNonShow=1\nNonShow=1\n"
+        "PluralCreateCount=99999999999\n";
+    dir.WriteFile("settings.ini", entries);
     orlSystemConfig locator;
     locator.Init("tessarin", dir.At("tessarin"));
     const CountingLog log;
     std::unique_ptr<wxConfigBase> store = locator.Create(path);
+    ASSERT_TRUE(store);
     MainConfig loaded = Defaults();
     EXPECT_TRUE(loaded.Load(*store));
     EXPECT_EQ(log.Count(), 0);
     EXPECT_FALSE(loaded.StandardUseChar.Numeric);
     EXPECT_EQ(loaded.StandardUseChar.Length, 10u);
     EXPECT_EQ(loaded.PluralCreateCount, 100);
+
+    // Lines that are neither entries, group headers nor comments, or bytes that are not UTF-8,
+    // make it something other than a settings file: nothing of it is read.
+    for (const char* odd : {"garbage\n", "[[broken\n", "\xff\xfe\n"}) {
+        SCOPED_TRACE(odd);
+        dir.WriteFile("settings.ini", entries + odd);
+        EXPECT_FALSE(locator.OpenForReading(path));
+        EXPECT_FALSE(locator.Create(path));
+    }
 
     for (const char* odd : {"", "\xef\xbb\xbf"}) {  // empty, and a byte-order mark alone
         dir.WriteFile("odd.ini", odd);

@@ -453,7 +453,7 @@ TEST_F(SystemConfigTest, AFailedDirectoryCreationShowsOnlyWhenSaving) {
     ASSERT_TRUE(store->Write("Key", "value"));
     wxLogNull quiet;
     EXPECT_FALSE(store->Flush());
-    store.reset();  // it tries once more
+    store.reset();  // and writes nothing more when it goes
 }
 
 TEST(orlGetExecutablePath, GivesTheRealProgramFileWhateverTheFirstArgumentSays) {

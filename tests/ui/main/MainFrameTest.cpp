@@ -535,6 +535,30 @@ TEST_F(MainFrameTest, SaveThatCannotWriteSaysSoAndKeepsTheChosenPath) {
     EXPECT_EQ(Config().SaveFileName, "kept");
 }
 
+// A pipe (or a device) chosen as the file is not replaced by a plain file.
+TEST_F(MainFrameTest, SaveOntoAPipeSaysSoAndLeavesThePipe) {
+    TempDirectory temp;
+    Config().PluralCreate = true;
+    Open();
+    Click(MainFrame::kCreateId);
+    const wxString path = temp.At("pipe");
+    ASSERT_EQ(mkfifo(path.fn_str(), 0600), 0);
+    wxString message;
+    wxTEST_DIALOG(Click(wxID_SAVEAS), ExpectDialog<wxFileDialog>([&](wxFileDialog* dialog) {
+                      dialog->SetPath(path);
+                      testsupport::WaitUntil([&] { return !dialog->GetPath().empty(); });
+                      return wxID_OK;
+                  }),
+                  wxExpectModal<orlMessageCommonDialog>([&](orlMessageCommonDialog* box) {
+                      message = MessageOf(box);
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(message, "Couldn't save the file");
+    struct stat info {};
+    ASSERT_EQ(lstat(path.fn_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
 // Tab goes along the buttons in their order from the moment the window is shown, before the
 // program has once been idle: keys typed ahead while the window was still being drawn moved by
 // the buttons' places on the screen, and Tab from Create, two rows high, went to Help and the
