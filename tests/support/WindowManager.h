@@ -5,8 +5,10 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <unistd.h>
+#include <poll.h>
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 
 #include "support/ChildProcess.h"
@@ -29,33 +31,51 @@ class WindowManager {
     void Stop() { m_manager.End(); }
 
   private:
-    // The manager sets _NET_SUPPORTING_WM_CHECK on the root window once it manages the screen.
+    // The manager sets _NET_SUPPORTING_WM_CHECK on the root window once it manages the screen;
+    // the wait is for the root window's property changes, each checked as it comes.
     static bool WaitForManager(const std::string& name, int limitMilliseconds) {
         Display* display = XOpenDisplay(name.c_str());
         if (display == nullptr) {
             return false;
         }
+        const Window root = DefaultRootWindow(display);
+        XSelectInput(display, root, PropertyChangeMask);
         const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-        bool managed = false;
-        for (int waited = 0; !managed && waited < limitMilliseconds; waited += 20) {
-            Atom type = None;
-            int format = 0;
-            unsigned long count = 0;
-            unsigned long after = 0;
-            unsigned char* data = nullptr;
-            if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
-                                   XA_WINDOW, &type, &format, &count, &after, &data) == Success) {
-                managed = type == XA_WINDOW && count == 1;
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMilliseconds);
+        bool managed = Announced(display, root, check);
+        while (!managed && std::chrono::steady_clock::now() < deadline) {
+            pollfd connection{ConnectionNumber(display), POLLIN, 0};
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            if (XPending(display) == 0 &&
+                poll(&connection, 1, static_cast<int>(std::max<long>(left.count(), 0))) <= 0) {
+                continue;
             }
-            if (data != nullptr) {
-                XFree(data);
+            while (XPending(display) > 0) {
+                XEvent event;
+                XNextEvent(display, &event);
             }
-            if (!managed) {
-                usleep(20 * 1000);  // another program's start-up: nothing to wait on but time
-            }
+            managed = Announced(display, root, check);
         }
         XCloseDisplay(display);
         return managed;
+    }
+
+    static bool Announced(Display* display, Window root, Atom check) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
+        unsigned char* data = nullptr;
+        const bool announced =
+            XGetWindowProperty(display, root, check, 0, 1, False, XA_WINDOW, &type, &format, &count,
+                               &after, &data) == Success &&
+            type == XA_WINDOW && count == 1;
+        if (data != nullptr) {
+            XFree(data);
+        }
+        return announced;
     }
 
     ChildProcess m_manager;
