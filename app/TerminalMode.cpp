@@ -6,17 +6,20 @@
 #include <wx/init.h>
 #include <wx/intl.h>
 #include <wx/log.h>
-#include <wx/strconv.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "app/CommandLine.h"
+#include "app/InputLines.h"
 #include "app/Translations.h"
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
 #include "engine/StrengthTest.h"
+#include "framework/codes/orlUtf8Text.h"
 #include "settings/MainConfig.h"
 #include "settings/orlSystemConfig.h"
 
@@ -24,10 +27,54 @@ namespace {
 
 constexpr long kMaxCount = 1000;
 
-void Print(std::FILE* stream, const wxString& text) {
-    const std::string bytes = text.utf8_string();
-    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+// Writes the text in UTF-8; false when the stream would not take all of it.
+bool Print(std::FILE* stream, const wxString& text) {
+    const std::string bytes = orlEncodeUtf8(text);
+    return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
 }
+
+// Standard output, checked at every write: the first failure is told on standard error once,
+// with the system's reason, and nothing more is written.
+class Output {
+  public:
+    Output(std::FILE* out, std::FILE* err) : m_out(out), m_err(err) {}
+
+    bool Write(const wxString& text) {
+        if (m_failed) {
+            return false;
+        }
+        errno = 0;
+        if (!Print(m_out, text)) {
+            Fail();
+        }
+        return !m_failed;
+    }
+
+    // Flushes what is buffered; the status of the mode when that worked, else the status of a
+    // failed write.
+    int Finish(int status) {
+        if (!m_failed) {
+            errno = 0;
+            if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
+                Fail();
+            }
+        }
+        return m_failed ? kTerminalInputOutput : status;
+    }
+
+  private:
+    void Fail() {
+        const int error = errno != 0 ? errno : EIO;
+        m_failed = true;
+        Print(m_err, wxString::Format(_("tessarin: standard output could not be written: %s"),
+                                      wxString(std::strerror(error))) +
+                         "\n");
+    }
+
+    std::FILE* m_out;
+    std::FILE* m_err;
+    bool m_failed = false;
+};
 
 // The generator's complaints, one message to a line.
 class StreamReporter : public GenerationReporter {
@@ -39,19 +86,6 @@ class StreamReporter : public GenerationReporter {
     std::FILE* m_err;
 };
 
-// Everything standard input holds, as text; bytes that are not UTF-8 stay as characters of
-// their own rather than losing the line.
-wxString ReadAll(std::FILE* in) {
-    std::string bytes;
-    char buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
-        bytes.append(buffer, got);
-    }
-    const wxMBConvUTF8 lenient(wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA);
-    return wxString(bytes.data(), lenient, bytes.size());
-}
-
 struct Request {
     bool generate = false;
     bool check = false;
@@ -60,15 +94,17 @@ struct Request {
     wxString initialFile;
 };
 
-// Reads the command line; on a fault prints one line and returns false with the status.
-bool ParseRequest(int argc, char** argv, std::FILE* err, Request& request, int& status) {
+// Reads the command line; on a fault prints one line and returns false with the status. The
+// help goes to standard output.
+bool ParseRequest(int argc, char** argv, Output& out, std::FILE* err, Request& request,
+                  int& status) {
     wxCmdLineParser parser(argc, argv);
     DescribeCommandLine(parser);
     switch (parser.Parse(false)) {
         case 0:
             break;
         case -1:  // the help
-            parser.Usage();
+            out.Write(parser.GetUsageString());
             status = kTerminalOk;
             return false;
         default:  // the parser has said what is wrong
@@ -105,19 +141,39 @@ bool ParseRequest(int argc, char** argv, std::FILE* err, Request& request, int& 
     return true;
 }
 
-// The settings as the window would start with them, read without writing anything.
-void LoadSettings(const wxString& programPath, const wxString& initialFile) {
+// The settings as the window would start with them, read without writing anything. A settings
+// file that is there but cannot be read, or does not look like one, is told and ends the mode:
+// passwords made from the defaults instead would look right and be wrong.
+bool LoadSettings(const wxString& programPath, const wxString& initialFile, std::FILE* err) {
     orlSystemConfig& locator = orlSystemConfig::Get();
     locator.Init("tessarin", programPath);
+    const wxString path = locator.GetStoreFileName(initialFile);
+    switch (orlCheckSettingsFile(path)) {
+        case orlSettingsFileState::Missing:
+        case orlSettingsFileState::Usable:
+            break;
+        case orlSettingsFileState::Unreadable:
+            Print(err, wxString::Format(_("tessarin: the settings file %s cannot be read"), path) +
+                           "\n");
+            return false;
+        case orlSettingsFileState::Refused:
+            Print(err, wxString::Format(_("tessarin: %s does not look like a settings file (it is "
+                                          "too large or too long, it holds lines that a settings "
+                                          "file does not have, or it is not a plain file)"),
+                                        path) +
+                           "\n");
+            return false;
+    }
     MainConfig& config = MainConfig::Get();
     config.SetDefaults();
     if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
         config.Load(*store);
     }
     Dictionary::Get().Load(config.GetDictionaryDirectory());
+    return true;
 }
 
-int Generate(const Request& request, std::FILE* out, std::FILE* err) {
+int Generate(const Request& request, Output& out, std::FILE* err) {
     const MainConfig& config = MainConfig::Get();
     const GenerationSettings settings = config.GetGenerationSettings();
     PasswordGenerator generator(settings, Dictionary::Get());
@@ -143,32 +199,61 @@ int Generate(const Request& request, std::FILE* out, std::FILE* err) {
             return kTerminalFailed;
         }
     }
-    wxString text;
     for (const wxString& password : batch) {
-        text << password << '\n';
+        if (!out.Write(password + '\n')) {
+            break;
+        }
     }
-    Print(out, text);
-    return std::fflush(out) == 0 ? kTerminalOk : kTerminalFailed;
+    return out.Finish(kTerminalOk);
 }
 
-int Check(const Request& request, std::FILE* in, std::FILE* out, std::FILE* err) {
-    const wxArrayString lines = ReadTestLines(ReadAll(in));
-    if (lines.empty()) {
-        Print(err, _("Please input the tested character string") + "\n");
-        return kTerminalUsage;
-    }
+// Judges standard input line by line as it comes, so that neither the input nor the report is
+// held whole.
+int Check(const Request& request, std::FILE* in, Output& out, std::FILE* err) {
     const MainConfig& config = MainConfig::Get();
     const GenerationSettings settings = config.GetGenerationSettings();
     PasswordGenerator generator(settings, Dictionary::Get());
     generator.Seed();
     const int level =
         request.level != 0 ? static_cast<int>(request.level) : config.StrengthCheckLevel;
-    const StrengthReport result = RunStrengthTest(generator, lines, level);
-    Print(out, result.report + result.GetSummary() + "\n");
-    if (std::fflush(out) != 0) {
-        return kTerminalFailed;
+    StrengthTester tester(generator, level);
+
+    InputLines input(in);
+    std::string bytes;
+    for (;;) {
+        switch (input.Next(bytes)) {
+            case InputLines::Result::Line: {
+                wxString line = orlDecodeUtf8(bytes);
+                line.Trim(true).Trim(false);
+                if (!line.empty() && !out.Write(tester.Judge(line))) {
+                    return out.Finish(kTerminalOk);
+                }
+                continue;
+            }
+            case InputLines::Result::TooLong:
+                out.Finish(kTerminalOk);
+                Print(err, wxString::Format(_("tessarin: line %llu of standard input is longer "
+                                              "than 1 MiB; the check stops there"),
+                                            input.GetLineNumber()) +
+                               "\n");
+                return kTerminalUsage;
+            case InputLines::Result::Failed:
+                out.Finish(kTerminalOk);
+                Print(err, wxString::Format(_("tessarin: standard input could not be read: %s"),
+                                            wxString(std::strerror(input.GetError()))) +
+                               "\n");
+                return kTerminalInputOutput;
+            case InputLines::Result::End:
+                break;
+        }
+        break;
     }
-    return result.weak > 0 ? kTerminalFailed : kTerminalOk;
+    if (tester.GetTotal() == 0) {
+        Print(err, _("Please input the tested character string") + "\n");
+        return kTerminalUsage;
+    }
+    out.Write(tester.GetSummary() + "\n");
+    return out.Finish(tester.GetWeak() > 0 ? kTerminalFailed : kTerminalOk);
 }
 
 // The toolkit's base for the modes without a window: a plain application object (the windowed
@@ -211,11 +296,14 @@ int RunTerminalMode(int argc, char** argv, std::FILE* in, std::FILE* out, std::F
 
     Request request;
     int status = kTerminalOk;
-    if (!ParseRequest(argc, argv, err, request, status)) {
-        return status;
+    Output output(out, err);
+    if (!ParseRequest(argc, argv, output, err, request, status)) {
+        return output.Finish(status);
     }
-    LoadSettings(session.ProgramPath(), request.initialFile);
-    return request.generate ? Generate(request, out, err) : Check(request, in, out, err);
+    if (!LoadSettings(session.ProgramPath(), request.initialFile, err)) {
+        return kTerminalFailed;
+    }
+    return request.generate ? Generate(request, output, err) : Check(request, in, output, err);
 }
 
 int ReportNoDisplay(int argc, char** argv, std::FILE* err) {

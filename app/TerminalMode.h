@@ -9,8 +9,9 @@
 // Exit statuses of the terminal modes.
 enum TerminalStatus {
     kTerminalOk = 0,
-    kTerminalFailed = 1,  // nothing could be made, or a weak password was found
-    kTerminalUsage = 2,   // a wrong command line, or nothing to check
+    kTerminalFailed = 1,       // nothing could be made, or a weak password was found
+    kTerminalUsage = 2,        // a wrong command line, nothing to check, or a line too long
+    kTerminalInputOutput = 3,  // standard output could not be written, or standard input read
 };
 
 // Runs the request of the command line; output goes to `out`, messages to `err`, the

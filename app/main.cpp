@@ -1,8 +1,9 @@
 // The program's entry point. The options of the terminal (the help, --generate, --check) run
 // without the windowed toolkit; anything else starts the window: the toolkit's start, run and
 // end, with the exit status the start-up chose when it ends the program at once (0 after the
-// version, 2 after a wrong command line). Before anything else the process settles its locale
-// and makes the toolkit's failed checks a line on standard error instead of a box.
+// version, 2 after a wrong command line). Before anything else the process makes sure that no
+// core file can hold a password, holds the numbers of closed standard streams, settles its
+// locale and makes the toolkit's failed checks a line on standard error instead of a box.
 #include <wx/app.h>
 #include <wx/init.h>
 
@@ -11,12 +12,16 @@
 #include "app/App.h"
 #include "app/AssertReport.h"
 #include "app/CommandLine.h"
+#include "app/NoCoreDumps.h"
 #include "app/ProcessLocale.h"
+#include "app/StandardStreams.h"
 #include "app/TerminalMode.h"
 
 wxIMPLEMENT_APP_NO_MAIN(App);
 
 int main(int argc, char** argv) {
+    KeepSecretsOutOfCoreDumps();
+    HoldClosedStandardStreams();
     UseTheCLocaleWhenTheUsersIsUnusable();
     ReportAssertionsOn(stderr);
     if (IsTerminalRequest(argc, argv)) {

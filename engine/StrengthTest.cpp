@@ -26,29 +26,49 @@ wxArrayString ReadTestLines(const wxString& text) {
     return lines;
 }
 
-wxString StrengthReport::GetSummary() const {
+namespace {
+
+wxString Summary(int weak, int total) {
     if (weak > 0) {
         return wxString::Format(_("A weak password was found. ( %d / %d )"), weak, total);
     }
     return _("All OK.");
 }
 
+}  // namespace
+
+StrengthTester::StrengthTester(const PasswordGenerator& generator, int level)
+    : m_generator(generator), m_level(level), m_separator(_("\t : ")), m_unknown(_("?????")) {}
+
+wxString StrengthTester::Judge(const wxString& text) {
+    int code = PasswordGenerator::kPassed;
+    if (m_generator.IsSimplePassword(text, &code, m_level)) {
+        ++m_weak;
+    }
+    ++m_total;
+    wxString verdict = PasswordGenerator::GetResultText(code);
+    if (verdict.empty()) {
+        verdict = m_unknown;
+    }
+    return text + m_separator + verdict + '\n';
+}
+
+wxString StrengthTester::GetSummary() const {
+    return Summary(m_weak, m_total);
+}
+
+wxString StrengthReport::GetSummary() const {
+    return Summary(weak, total);
+}
+
 StrengthReport RunStrengthTest(const PasswordGenerator& generator, const wxArrayString& lines,
                                int level) {
+    StrengthTester tester(generator, level);
     StrengthReport result;
-    const wxString separator = _("\t : ");
-    const wxString unknown = _("?????");
     for (const wxString& line : lines) {
-        int code = PasswordGenerator::kPassed;
-        if (generator.IsSimplePassword(line, &code, level)) {
-            ++result.weak;
-        }
-        wxString verdict = PasswordGenerator::GetResultText(code);
-        if (verdict.empty()) {
-            verdict = unknown;
-        }
-        result.report << line << separator << verdict << '\n';
-        ++result.total;
+        result.report << tester.Judge(line);
     }
+    result.weak = tester.GetWeak();
+    result.total = tester.GetTotal();
     return result;
 }

@@ -12,6 +12,30 @@ class PasswordGenerator;
 // CR alone), each piece trimmed of white space at both ends, and empty pieces dropped.
 wxArrayString ReadTestLines(const wxString& text);
 
+// Judges candidates one at a time and keeps only the counts, so that a long list can be
+// reported line by line as it is read.
+class StrengthTester {
+  public:
+    // At the level (1 standard, 2 high level).
+    StrengthTester(const PasswordGenerator& generator, int level);
+
+    // The report's line for the text: the text, "\t : ", the verdict, "\n".
+    wxString Judge(const wxString& text);
+
+    int GetWeak() const { return m_weak; }
+    int GetTotal() const { return m_total; }
+    // "All OK.", or "A weak password was found. ( weak / total )".
+    wxString GetSummary() const;
+
+  private:
+    const PasswordGenerator& m_generator;
+    int m_level;
+    wxString m_separator;
+    wxString m_unknown;
+    int m_weak = 0;
+    int m_total = 0;
+};
+
 struct StrengthReport {
     wxString report;  // one line per tested text: the text, "\t : ", the verdict, "\n"
     int weak = 0;     // how many lines were judged simple

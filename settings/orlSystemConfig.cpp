@@ -8,6 +8,7 @@
 #include <wx/log.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "framework/codes/orlCodeFunctions.h"
+#include "framework/codes/orlUtf8Text.h"
 #include "framework/orlFileName.h"
 #include "framework/orlIdentity.h"
 #include "framework/orlPlainFile.h"
@@ -69,54 +71,13 @@ class QuietParsing {
 // Whether the bytes are UTF-8 throughout (no overlong forms, no surrogates, nothing beyond
 // U+10FFFF) and hold no zero byte.
 bool IsPlainUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead == 0) {
-            return false;
-        }
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t more = 0;
-        char32_t code = 0;
-        char32_t least = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            more = 1;
-            code = lead & 0x1F;
-            least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            more = 2;
-            code = lead & 0x0F;
-            least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            more = 3;
-            code = lead & 0x07;
-            least = 0x10000;
-        } else {
-            return false;
-        }
-        if (text.size() - i <= more) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= more; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return false;
-        }
-        i += more + 1;
-    }
-    return true;
+    return text.find('\0') == std::string_view::npos && orlIsWellFormedUtf8(text);
 }
 
 // What the toolkit's parser would face in the text: its lines that hold something, its
-// deepest group header (the number of "/" in the name of a "[...]" line), and whether it reads
+// deepest group header (the number of levels in the name of a "[...]" line: the pieces between
+// slashes that hold something, so "a//b" is two levels, and a backslash escapes the character
+// after it, which for a slash still separates levels), and whether it reads
 // as a settings file at all: UTF-8 text whose every line is a group header "[...]", an entry
 // "key=value", a comment ("#" or ";") or blank.
 struct TextShape {
@@ -134,6 +95,8 @@ TextShape ShapeOf(std::string_view text) {
     }
     bool lineStart = true;
     bool inHeader = false;
+    bool inLevel = false;  // within a level's name in a header
+    bool escaped = false;  // after a backslash in a header
     int depth = 0;
     char wanted = 0;  // what the line still lacks: "]" for a header, "=" for an entry
     for (const char c : text) {
@@ -151,6 +114,8 @@ TextShape ShapeOf(std::string_view text) {
             lineStart = false;
             ++shape.lines;
             inHeader = c == '[';
+            inLevel = false;
+            escaped = false;
             depth = 0;
             wanted = c == '[' ? ']' : (c == '#' || c == ';' || c == '=') ? 0 : '=';
             continue;
@@ -158,10 +123,22 @@ TextShape ShapeOf(std::string_view text) {
         if (c == wanted) {
             wanted = 0;
         }
-        if (inHeader && c == ']') {
+        if (!inHeader) {
+            continue;
+        }
+        if (!escaped && c == '\\') {
+            escaped = true;
+        } else if (!escaped && c == ']') {
             inHeader = false;
-        } else if (inHeader && c == '/' && ++depth > shape.deepest) {
-            shape.deepest = depth;
+        } else if (c == '/') {
+            inLevel = false;
+            escaped = false;
+        } else {
+            escaped = false;
+            if (!inLevel) {
+                inLevel = true;
+                shape.deepest = std::max(shape.deepest, ++depth);
+            }
         }
     }
     shape.settingsLike = shape.settingsLike && wanted == 0;

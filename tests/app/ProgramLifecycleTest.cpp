@@ -20,6 +20,7 @@
 #include "app/DisplayClipboard.h"
 #include "app/DisplayEvents.h"
 #include "framework/orlIdentity.h"
+#include "support/ProcessFacts.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 #include "support/TextFiles.h"
@@ -73,17 +74,17 @@ class ProgramLifecycleTest : public testing::Test {
     TempDirectory dir;
 };
 
-TEST_F(ProgramLifecycleTest, TheHelpPrintsTheUsageOnStandardErrorAndWritesNothing) {
+TEST_F(ProgramLifecycleTest, TheHelpPrintsTheUsageOnStandardOutputAndWritesNothing) {
     for (const char* help : {"-h", "--help"}) {
         SCOPED_TRACE(help);
         const testsupport::ProgramRun run = testsupport::RunProgram(
             {TESSARIN_EXECUTABLE, "-i", SettingsPath(), help}, Environment());
         EXPECT_FALSE(run.timedOut);
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err.rfind("Usage: tessarin ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out.rfind("Usage: tessarin ", 0), 0u) << run.out;
         for (const char* option : {"-h, --help", "-i, --initial=<str>", "-v, --version"}) {
-            EXPECT_NE(run.err.find(option), std::string::npos) << option;
+            EXPECT_NE(run.out.find(option), std::string::npos) << option;
         }
         ExpectNothingWritten();
     }
@@ -132,6 +133,7 @@ TEST_F(ProgramLifecycleTest, ARequestToEndClosesTheWindowAndWritesTheSettings) {
             Home(), [&] { return fs::exists(lock); }, kLimitMilliseconds))
             << program.Errors();
         EXPECT_FALSE(fs::exists(SettingsPath())) << "written at the end, not before";
+        EXPECT_EQ(testsupport::CoreLimitOf(program.Pid()), "0 0") << "no core file";
 
         ASSERT_TRUE(program.Signal(signal));
         ASSERT_TRUE(program.WaitForExit(kLimitMilliseconds)) << program.Errors();

@@ -1,7 +1,11 @@
 // The program run from a terminal, as its users script it: the built program, a settings file
 // of each test's own, a small word list of its own, and no display at all.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -11,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ProcessFacts.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 #include "support/TextFiles.h"
@@ -87,7 +92,8 @@ class TerminalModeTest : public testing::Test {
 
     // Runs the program with the settings file (written first when given) and no display.
     testsupport::ProgramRun Run(const std::vector<std::string>& options,
-                                const std::string& settings = {}, const std::string& input = {}) {
+                                const std::string& settings = {}, const std::string& input = {},
+                                const testsupport::StandardStreams& streams = {}) {
         if (!settings.empty()) {
             home.WriteFile("settings.ini", settings);
         }
@@ -100,7 +106,7 @@ class TerminalModeTest : public testing::Test {
                                           {"WAYLAND_DISPLAY", ""},
                                           {"HOME", home.At("home").utf8_string()},
                                           {"XDG_CONFIG_HOME", home.At("config").utf8_string()}}),
-            input, home.Root().utf8_string());
+            input, home.Root().utf8_string(), 60, streams);
     }
 
     std::string SettingsPath() const { return home.At("settings.ini").utf8_string(); }
@@ -337,6 +343,195 @@ TEST_F(TerminalModeTest, WithoutADisplayTheWindowSaysSoAndAWrongCommandLineIsTol
             EXPECT_EQ(lines.size(), 1u) << run.err;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+const std::string kMebibyteOfA(1024 * 1024, 'a');
+const std::string kTooLong =
+    "tessarin: line 2 of standard input is longer than 1 MiB; the check stops there\n";
+
+TEST_F(TerminalModeTest, CheckJudgesLineByLineAndStopsAtALineLongerThanOneMebibyte) {
+    struct Case {
+        const char* name;
+        std::string input;
+        testsupport::StandardStreams streams;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"a line of exactly 1 MiB is judged",
+         "Kq7#mZ2pL\n" + kMebibyteOfA + "\r\nVw9!xT4r",
+         {},
+         1,
+         "Kq7#mZ2pL\t : OK\n" + kMebibyteOfA +
+             "\t : There is a sequential number\nVw9!xT4r\t : OK\n"
+             "A weak password was found. ( 1 / 3 )\n",
+         ""},
+        {"one byte more ends the check after the lines before it",
+         "Kq7#mZ2pL\r\n" + kMebibyteOfA + "a\nVw9!xT4r\n",
+         {},
+         2,
+         "Kq7#mZ2pL\t : OK\n",
+         kTooLong},
+        {"a blank line counts, a line end of CR LF is one end",
+         "\r\n" + kMebibyteOfA + "a",
+         {},
+         2,
+         "",
+         kTooLong},
+        {"an endless line", "", testsupport::StandardStreams::InputFrom("/dev/zero"), 2, "",
+         "tessarin: line 1 of standard input is longer than 1 MiB; the check stops there\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testsupport::ProgramRun run = Run({"-c"}, kStandard, c.input, c.streams);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_TRUE(run.out == c.out) << run.out.substr(0, 200);
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
+TEST_F(TerminalModeTest, CheckReadsEveryByteThatIsNotUtf8AsAReplacementCharacter) {
+    const std::string r = "\xEF\xBF\xBD";
+    const testsupport::ProgramRun run = Run({"-c"}, kStandard,
+                                            "Tq8#vLp2!xWm\n\xF4\x90\x80\x80Rk4$Np9&Ju7^\nab\xFF"
+                                            "cd\n\xED\xA0\x80Zx8#q!Lm2@\n\xC3");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "Tq8#vLp2!xWm\t : OK\n" + r + r + r + r + "Rk4$Np9&Ju7^\t : OK\nab" + r +
+                           "cd\t : There is a sequential number\n" + r + r + r +
+                           "Zx8#q!Lm2@\t : OK\n" + r +
+                           "\t : OK (Off the subject)\nA weak password was found. ( 1 / 5 )\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(TerminalModeTest, AStandardOutputThatCannotBeWrittenIsToldWithStatusThree) {
+    struct Output {
+        const char* name;
+        testsupport::StandardStreams streams;
+        const char* reason;
+    };
+    const Output outputs[] = {
+        {"a full disk", testsupport::StandardStreams::OutputTo("/dev/full"),
+         "No space left on device"},
+        {"a closed output", testsupport::StandardStreams::Closed(false, true),
+         "Bad file descriptor"},
+    };
+    const std::vector<std::string> requests[] = {
+        {"-g"}, {"-g", "--count=1000"}, {"-c"}, {"--help"}};
+    for (const Output& output : outputs) {
+        for (const std::vector<std::string>& options : requests) {
+            SCOPED_TRACE(std::string(output.name) + " " + options.back());
+            const testsupport::ProgramRun run =
+                Run(options, kStandard, "Kq7#mZ2pL\nabc\n", output.streams);
+            EXPECT_EQ(run.status, 3);
+            EXPECT_EQ(run.err, "tessarin: standard output could not be written: " +
+                                   std::string(output.reason) + "\n");
+        }
+    }
+    const testsupport::ProgramRun closedInput =
+        Run({"-c"}, kStandard, "", testsupport::StandardStreams::Closed(true, false));
+    EXPECT_EQ(closedInput.status, 3);
+    EXPECT_EQ(closedInput.out, "");
+    EXPECT_EQ(closedInput.err, "tessarin: standard input could not be read: Bad file descriptor\n");
+}
+
+TEST_F(TerminalModeTest, ASettingsFileThatIsNoSettingsFileIsToldAndNothingIsMade) {
+    const std::string notUtf8 =
+        Settings("Standard=0\n", Record(1, "Fixed=1\nFixedString=ab\xF4\x90\x80\x80\n"));
+    const std::string picture = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    for (const std::string& settings : {notUtf8, picture}) {
+        for (const char* request : {"-g", "-c"}) {
+            SCOPED_TRACE(request);
+            const testsupport::ProgramRun run = Run({request}, settings, "Kq7#mZ2pL\n");
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(run.err, "tessarin: " + SettingsPath() +
+                                   " does not look like a settings file (it is too large or too "
+                                   "long, it holds lines that a settings file does not have, or "
+                                   "it is not a plain file)\n");
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The program's process as others see it while it runs: the owner of its files under /proc
+// (the system's user 0 when the process is not dumpable, whoever runs it) and its core size
+// limit.
+struct ProcessSeen {
+    bool running = false;
+    uid_t runAs = 0;
+    long procOwner = -1;
+    std::string coreLimit;
+};
+
+// Runs the check as a user other than the system's own (when the test may choose) and looks
+// at the process once its first report has come out, while it waits for more input.
+ProcessSeen WatchACheck(const std::string& program) {
+    ProcessSeen seen;
+    seen.runAs = geteuid() == 0 ? 65534 : geteuid();  // nobody
+    int in[2], out[2];
+    if (pipe(in) != 0 || pipe(out) != 0) {
+        return seen;
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgid(seen.runAs) != 0 || setuid(seen.runAs) != 0)) {
+            _exit(126);
+        }
+        dup2(in[0], 0);
+        dup2(out[1], 1);
+        for (int fd : {in[0], in[1], out[0], out[1]}) {
+            close(fd);
+        }
+        const std::vector<std::string> words = {program, "-i", "/nonexistent/settings.ini", "-c"};
+        const std::vector<std::string> environment =
+            testsupport::EnvironmentWith({{"DISPLAY", ""}, {"HOME", "/nonexistent"}});
+        std::vector<char*> argv = testsupport::CStrings(words);
+        std::vector<char*> envp = testsupport::CStrings(environment);
+        execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    // More reports than the program keeps in its output buffer, so some come out at once.
+    std::string lines;
+    for (int i = 0; i < 2000; ++i) {
+        lines += "Kq7#mZ2pL\n";
+    }
+    const bool fed = write(in[1], lines.data(), lines.size()) == static_cast<ssize_t>(lines.size());
+    pollfd ready = {out[0], POLLIN, 0};
+    if (fed && poll(&ready, 1, 30000) == 1 && (ready.revents & POLLIN) != 0) {
+        char first[16];
+        seen.running = read(out[0], first, sizeof first) > 0;
+        seen.procOwner = testsupport::ProcOwnerOf(pid);
+        seen.coreLimit = testsupport::CoreLimitOf(pid);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    close(in[1]);
+    close(out[0]);
+    return seen;
+}
+
+TEST_F(TerminalModeTest, NoCoreFileAndNoOtherProcessOfTheUserCanReadTheProgramsMemory) {
+    // Others must be able to run the copy.
+    fs::permissions(program->Root().utf8_string(),
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec |
+                        fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(program->At("tessarin").utf8_string(),
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    const ProcessSeen seen = WatchACheck(program->At("tessarin").utf8_string());
+    ASSERT_TRUE(seen.running);
+    EXPECT_EQ(seen.coreLimit, "0 0");
+    ASSERT_NE(seen.runAs, 0u) << "the owner only tells when the program runs as another user";
+    EXPECT_EQ(seen.procOwner, 0) << "the process is not dumpable";
 }
 
 }  // namespace

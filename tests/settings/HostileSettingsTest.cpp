@@ -35,9 +35,10 @@ std::string CombinationItems(int count) {
     return text;
 }
 
-std::string NestedGroup(int depth) {
+// A group `levels` levels deep, with one entry.
+std::string NestedGroup(int levels) {
     std::string name = "[";
-    for (int i = 0; i < depth; ++i) {
+    for (int i = 1; i < levels; ++i) {
         name += "a/";
     }
     return name + "b]\nx=1\n";
@@ -193,6 +194,35 @@ TEST_F(HostileSettingsTest, EveryLineOfASettingsFileIsAGroupAnEntryACommentOrBla
         SCOPED_TRACE(text);
         dir.WriteFile("usable.ini", text);
         EXPECT_EQ(orlCheckSettingsFile(dir.At("usable.ini")), orlSettingsFileState::Usable);
+    }
+}
+
+TEST_F(HostileSettingsTest, TheDepthOfAGroupIsItsLevelsNotItsSlashes) {
+    const int most = orlSystemConfig::kMaxGroupDepth;
+    const std::string slashes(most + 1, '/');
+    std::string levels;  // most levels with room for one more, each named "a"
+    for (int i = 1; i < most; ++i) {
+        levels += "a/";
+    }
+    struct Case {
+        const char* name;
+        std::string header;
+        orlSettingsFileState state;
+    };
+    const Case cases[] = {
+        {"many slashes between two levels", "[a" + slashes + "b]", orlSettingsFileState::Usable},
+        {"slashes before and after", "[" + slashes + "a" + slashes + "]",
+         orlSettingsFileState::Usable},
+        {"the most levels", "[" + levels + "b]", orlSettingsFileState::Usable},
+        {"the most levels, doubled slashes", "[" + levels + "/b//]", orlSettingsFileState::Usable},
+        {"one level more", "[" + levels + "b/c]", orlSettingsFileState::Refused},
+        {"an escaped bracket does not end the name", "[" + levels + "b\\]/c]",
+         orlSettingsFileState::Refused},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.WriteFile("deep.ini", kReadable + c.header + "\nx=1\n");
+        EXPECT_EQ(orlCheckSettingsFile(dir.At("deep.ini")), c.state);
     }
 }
 

@@ -56,10 +56,36 @@ inline std::vector<std::string> EnvironmentWith(const std::map<std::string, std:
     return result;
 }
 
+// Where standard input and output go instead of the pipes of RunProgram: a file opened for
+// reading or writing (such as /dev/zero or /dev/full), or nothing at all (closed).
+struct StandardStreams {
+    std::string inputFile;
+    std::string outputFile;
+    bool closeInput = false;
+    bool closeOutput = false;
+
+    static StandardStreams InputFrom(const std::string& file) {
+        StandardStreams streams;
+        streams.inputFile = file;
+        return streams;
+    }
+    static StandardStreams OutputTo(const std::string& file) {
+        StandardStreams streams;
+        streams.outputFile = file;
+        return streams;
+    }
+    static StandardStreams Closed(bool input, bool output) {
+        StandardStreams streams;
+        streams.closeInput = input;
+        streams.closeOutput = output;
+        return streams;
+    }
+};
+
 inline ProgramRun RunProgram(const std::vector<std::string>& words,
                              const std::vector<std::string>& environment,
                              const std::string& input = {}, const std::string& directory = {},
-                             int limitSeconds = 60) {
+                             int limitSeconds = 60, const StandardStreams& streams = {}) {
     ProgramRun run;
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) {
@@ -67,8 +93,20 @@ inline ProgramRun RunProgram(const std::vector<std::string>& words,
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    if (streams.closeInput) {
+        posix_spawn_file_actions_addclose(&actions, 0);
+    } else if (!streams.inputFile.empty()) {
+        posix_spawn_file_actions_addopen(&actions, 0, streams.inputFile.c_str(), O_RDONLY, 0);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+    }
+    if (streams.closeOutput) {
+        posix_spawn_file_actions_addclose(&actions, 1);
+    } else if (!streams.outputFile.empty()) {
+        posix_spawn_file_actions_addopen(&actions, 1, streams.outputFile.c_str(), O_WRONLY, 0);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    }
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
     for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) {
         posix_spawn_file_actions_addclose(&actions, fd);
