@@ -4,7 +4,8 @@
 #
 #   scripts/fuzz.sh [seconds per target] [target ...]
 #
-# Targets: wordfile mainconfig codec_decode codec_encode simple_password (all by default).
+# Targets: wordfile mainconfig codec_decode codec_encode simple_password utf8_text (all by
+# default).
 # TESSARIN_FUZZ_BUILD_DIR names the build directory (build-fuzz). A failing input is written
 # into the build directory's fuzz-runs/<target>/ as crash-*, leak-* or timeout-*; once fixed,
 # it belongs in tests/fuzz/corpus/<target>/ and as a test beside the code's other tests.
@@ -15,7 +16,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-    targets=(wordfile mainconfig codec_decode codec_encode simple_password)
+    targets=(wordfile mainconfig codec_decode codec_encode simple_password utf8_text)
 fi
 build_dir=${TESSARIN_FUZZ_BUILD_DIR:-build-fuzz}
 
