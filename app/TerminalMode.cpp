@@ -20,7 +20,7 @@
 #include "engine/PasswordGenerator.h"
 #include "engine/StrengthTest.h"
 #include "framework/codes/orlUtf8Text.h"
-#include "settings/MainConfig.h"
+#include "settings/PasswordConfig.h"
 #include "settings/orlSystemConfig.h"
 
 namespace {
@@ -144,7 +144,8 @@ bool ParseRequest(int argc, char** argv, Output& out, std::FILE* err, Request& r
 // The settings as the window would start with them, read without writing anything. A settings
 // file that is there but cannot be read, or does not look like one, is told and ends the mode:
 // passwords made from the defaults instead would look right and be wrong.
-bool LoadSettings(const wxString& programPath, const wxString& initialFile, std::FILE* err) {
+bool LoadSettings(const wxString& programPath, const wxString& initialFile, std::FILE* err,
+                  PasswordConfig& config) {
     orlSystemConfig& locator = orlSystemConfig::Get();
     locator.Init("tessarin", programPath);
     const wxString path = locator.GetStoreFileName(initialFile);
@@ -164,7 +165,6 @@ bool LoadSettings(const wxString& programPath, const wxString& initialFile, std:
                            "\n");
             return false;
     }
-    MainConfig& config = MainConfig::Get();
     config.SetDefaults();
     if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
         config.Load(*store);
@@ -173,8 +173,7 @@ bool LoadSettings(const wxString& programPath, const wxString& initialFile, std:
     return true;
 }
 
-int Generate(const Request& request, Output& out, std::FILE* err) {
-    const MainConfig& config = MainConfig::Get();
+int Generate(const Request& request, const PasswordConfig& config, Output& out, std::FILE* err) {
     const GenerationSettings settings = config.GetGenerationSettings();
     PasswordGenerator generator(settings, Dictionary::Get());
     generator.Seed();
@@ -209,8 +208,8 @@ int Generate(const Request& request, Output& out, std::FILE* err) {
 
 // Judges standard input line by line as it comes, so that neither the input nor the report is
 // held whole.
-int Check(const Request& request, std::FILE* in, Output& out, std::FILE* err) {
-    const MainConfig& config = MainConfig::Get();
+int Check(const Request& request, const PasswordConfig& config, std::FILE* in, Output& out,
+          std::FILE* err) {
     const GenerationSettings settings = config.GetGenerationSettings();
     PasswordGenerator generator(settings, Dictionary::Get());
     generator.Seed();
@@ -300,10 +299,12 @@ int RunTerminalMode(int argc, char** argv, std::FILE* in, std::FILE* out, std::F
     if (!ParseRequest(argc, argv, output, err, request, status)) {
         return output.Finish(status);
     }
-    if (!LoadSettings(session.ProgramPath(), request.initialFile, err)) {
+    PasswordConfig config;
+    if (!LoadSettings(session.ProgramPath(), request.initialFile, err, config)) {
         return kTerminalFailed;
     }
-    return request.generate ? Generate(request, output, err) : Check(request, in, output, err);
+    return request.generate ? Generate(request, config, output, err)
+                            : Check(request, config, in, output, err);
 }
 
 int ReportNoDisplay(int argc, char** argv, std::FILE* err) {

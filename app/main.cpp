@@ -1,43 +1,24 @@
-// The program's entry point. The options of the terminal (the help, --generate, --check) run
-// without the windowed toolkit; anything else starts the window: the toolkit's start, run and
-// end, with the exit status the start-up chose when it ends the program at once (0 after the
-// version, 2 after a wrong command line). Before anything else the process makes sure that no
-// core file can hold a password, holds the numbers of closed standard streams, settles its
-// locale and makes the toolkit's failed checks a line on standard error instead of a box.
-#include <wx/app.h>
-#include <wx/init.h>
-
+// The command: the help and the terminal modes run here, with the toolkit's base library
+// alone; anything else is for the window program, which takes over the process. Before
+// anything else the process makes sure that no core file can hold a password and holds the
+// numbers of closed standard streams.
 #include <cstdio>
 
-#include "app/App.h"
 #include "app/AssertReport.h"
 #include "app/CommandLine.h"
 #include "app/NoCoreDumps.h"
 #include "app/ProcessLocale.h"
 #include "app/StandardStreams.h"
 #include "app/TerminalMode.h"
-
-wxIMPLEMENT_APP_NO_MAIN(App);
+#include "app/WindowProgram.h"
 
 int main(int argc, char** argv) {
     KeepSecretsOutOfCoreDumps();
     HoldClosedStandardStreams();
+    if (!IsTerminalRequest(argc, argv)) {
+        return StartWindowProgram(argv, stderr);
+    }
     UseTheCLocaleWhenTheUsersIsUnusable();
     ReportAssertionsOn(stderr);
-    if (IsTerminalRequest(argc, argv)) {
-        return RunTerminalMode(argc, argv, stdin, stdout, stderr);
-    }
-    if (!wxEntryStart(argc, argv)) {
-        return ReportNoDisplay(argc, argv, stderr);
-    }
-    int status = 0;
-    App& app = wxGetApp();
-    if (app.CallOnInit()) {
-        status = app.OnRun();
-        app.OnExit();
-    } else {
-        status = app.GetStartExitStatus();
-    }
-    wxEntryCleanup();
-    return status;
+    return RunTerminalMode(argc, argv, stdin, stdout, stderr);
 }

@@ -1,7 +1,6 @@
-// Every user setting: the standard specification and the combination list, the character
-// pools, the generation and check options, fonts, histories and the main window's position,
-// with the key each is stored under. The program has one live instance; the preferences
-// dialog edits copies.
+// Every user setting: those of the password (PasswordConfig) and those the windows keep (fonts,
+// histories, the main window's position, the strength test's text, beeps), with the key each is
+// stored under. The program has one live instance; the preferences dialog edits copies.
 #pragma once
 
 #include <wx/arrstr.h>
@@ -10,19 +9,13 @@
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
-#include "engine/CharacterPools.h"
-#include "engine/GenerationSettings.h"
-#include "engine/UseChar.h"
-#include "engine/UseCharArray.h"
-#include "framework/config/orlConfig.h"
+#include "settings/PasswordConfig.h"
 
-class MainConfig : public orlConfig {
+class MainConfig : public PasswordConfig {
   public:
     // The history limits.
     static constexpr std::size_t kMaxSymbolStrings = 9;
     static constexpr std::size_t kMaxFixedStrings = 10;
-    // Loading reads at most this many combination items; any further ones are left out.
-    static constexpr std::size_t kMaxCombinationItems = 1000;
     // What the program writes stays far below what its settings reader accepts (a few
     // megabytes at most against the reader's limit): a fixed text takes at most this many
     // characters where it is typed, and the strength test's page keeps at most this many of
@@ -52,13 +45,6 @@ class MainConfig : public orlConfig {
     bool operator==(const MainConfig& other) const { return IsEqual(other); }
     bool operator!=(const MainConfig& other) const { return !IsEqual(other); }
 
-    // The dictionary directory: "dict" in the program directory, as a full path.
-    wxString GetDictionaryDirectory() const;
-    // The shared pools the generator draws capital letters, small letters and digits from.
-    CharacterPools GetPools() const;
-    // What the generator works from.
-    GenerationSettings GetGenerationSettings() const;
-
     // Puts a symbol string at the front of its history (nothing for an empty text).
     void AddSymbolHistory(const wxString& text);
     // Puts a fixed string at the front of its history, once, dropping the oldest of ten.
@@ -68,27 +54,15 @@ class MainConfig : public orlConfig {
     static wxString GetDefaultStrengthCheckTestValue();
 
     wxPoint MainPosition = wxDefaultPosition;
-    bool Standard = false;
     bool NonShow = false;
     wxFont OnePasswordFont;
     wxFont PluralPasswordFont;
     wxFont CombinationListFont;
     int PreferencePage = 0;
-    bool DeterSimplePassword = false;
-    int StrengthCheckLevel = 0;  // 1 standard, 2 high level
     wxString StrengthCheckTestValue;
-    bool PluralCreate = false;
-    int PluralCreateCount = 0;  // 1 to 1000
-    bool PermitDuplication = false;
-    wxString CapitalLetter;
-    wxString SmallLetter;
-    wxString Numeric;
     wxArrayString SymbolStrings;  // newest first
     wxArrayString FixedStrings;   // newest first
-    UseChar StandardUseChar;
-    UseCharArray CombinationUseChar;
     bool BeepOnCreate = false;
     bool BeepOnCopy = false;
-    wxString DictionaryDirectoryName;  // never stored
     wxString SaveFileName;
 };

@@ -1,19 +1,16 @@
-// How compound values (lists, points, sizes, colours, fonts) are laid out as plain entries of
-// the settings store, with typed reads and writes. Every read leaves its target exactly as it
-// was when the value is absent or unusable, so a caller sets defaults first and reads over
-// them; every write returns false at the first store operation that fails.
+// How values (truths, numbers, texts and lists of them) are laid out as plain entries of the
+// settings store, with typed reads and writes; orlWindowConfig adds the values of windows
+// (points, sizes, colours, fonts). Nothing here needs a display. Every read leaves its target
+// exactly as it was when the value is absent or unusable, so a caller sets defaults first and
+// reads over them; every write returns false at the first store operation that fails.
 //
 // Numbers are read as text and checked here: an entry that is not a whole number in range
-// ("abc", or beyond 32 bits) counts as absent. A stored font counts only with a point size
-// from 1 to 500.
+// ("abc", or beyond 32 bits) counts as absent.
 #pragma once
 
 #include <wx/arrstr.h>
-#include <wx/colour.h>
 #include <wx/config.h>
 #include <wx/dynarray.h>
-#include <wx/font.h>
-#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 class orlConfig {
@@ -35,10 +32,12 @@ class orlConfig {
     static void ReadStringArray(const wxConfigBase& store, const wxString& path,
                                 wxArrayString& value);
     static void ReadIntArray(const wxConfigBase& store, const wxString& path, wxArrayInt& value);
-    static void ReadPoint(const wxConfigBase& store, const wxString& path, wxPoint& value);
-    static void ReadSize(const wxConfigBase& store, const wxString& path, wxSize& value);
-    static void ReadColour(const wxConfigBase& store, const wxString& path, wxColour& value);
-    static void ReadFont(const wxConfigBase& store, const wxString& path, wxFont& value);
+
+    // The whole number or the truth stored at the key; false, leaving the target, when there is
+    // none or it is unusable. Booleans are stored as 1 and 0; any other whole number counts as
+    // true, and the words true and false are understood too.
+    static bool ReadNumber(const wxConfigBase& store, const wxString& key, int& number);
+    static bool ReadTruth(const wxConfigBase& store, const wxString& key, bool& truth);
 
     static bool WriteBool(wxConfigBase& store, const wxString& path, bool value);
     static bool WriteInt(wxConfigBase& store, const wxString& path, int value);
@@ -46,8 +45,4 @@ class orlConfig {
     static bool WriteStringArray(wxConfigBase& store, const wxString& path,
                                  const wxArrayString& value);
     static bool WriteIntArray(wxConfigBase& store, const wxString& path, const wxArrayInt& value);
-    static bool WritePoint(wxConfigBase& store, const wxString& path, const wxPoint& value);
-    static bool WriteSize(wxConfigBase& store, const wxString& path, const wxSize& value);
-    static bool WriteColour(wxConfigBase& store, const wxString& path, const wxColour& value);
-    static bool WriteFont(wxConfigBase& store, const wxString& path, const wxFont& value);
 };

@@ -25,8 +25,8 @@ bool ReadWindowInfo(const wxConfigBase& config, const wxString& key, orlWindowIn
     if (info.Keyword.empty()) {
         return false;
     }
-    orlConfig::ReadPoint(config, key + "/PosMargin", info.PosMargin);
-    orlConfig::ReadSize(config, key + "/Size", info.Size);
+    orlWindowConfig::ReadPoint(config, key + "/PosMargin", info.PosMargin);
+    orlWindowConfig::ReadSize(config, key + "/Size", info.Size);
     orlConfig::ReadBool(config, key + "/Maximized", info.Maximized);
     orlConfig::ReadBool(config, key + "/Iconized", info.Iconized);
     return true;
@@ -35,8 +35,8 @@ bool ReadWindowInfo(const wxConfigBase& config, const wxString& key, orlWindowIn
 bool WriteWindowInfo(wxConfigBase& config, const wxString& key, const orlWindowInfo& info) {
     return orlConfig::DeleteIfExists(config, key) &&
            orlConfig::WriteString(config, key + "/Keyword", info.Keyword) &&
-           orlConfig::WritePoint(config, key + "/PosMargin", info.PosMargin) &&
-           orlConfig::WriteSize(config, key + "/Size", info.Size) &&
+           orlWindowConfig::WritePoint(config, key + "/PosMargin", info.PosMargin) &&
+           orlWindowConfig::WriteSize(config, key + "/Size", info.Size) &&
            orlConfig::WriteBool(config, key + "/Maximized", info.Maximized) &&
            orlConfig::WriteBool(config, key + "/Iconized", info.Iconized);
 }

@@ -10,10 +10,10 @@
 
 #include <cstddef>
 
-#include "framework/config/orlConfig.h"
+#include "framework/config/orlWindowConfig.h"
 #include "framework/window/orlWindowInfo.h"
 
-class orlTopLevelWindowBase : public orlConfig {
+class orlTopLevelWindowBase : public orlWindowConfig {
   public:
     orlTopLevelWindowBase(bool centreIfNew, const wxString& keywordPrefix)
         : centreIfNew(centreIfNew), keywordPrefix(keywordPrefix) {}

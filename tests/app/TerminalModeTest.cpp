@@ -69,8 +69,8 @@ std::string Record(int number, const std::string& fields) {
     return name + fields;
 }
 
-// A copy of the program in a directory of its own, beside a word list of four-letter words,
-// so that the program finds that list as its dictionary.
+// A copy of the program (the command and the window program) in a directory of its own, beside
+// a word list of four-letter words, so that the program finds that list as its dictionary.
 class TerminalModeTest : public testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -79,6 +79,8 @@ class TerminalModeTest : public testing::Test {
         program->WriteFile("dict/words.dic", "lamp\ndesk\nmoon\nfork\n");
         fs::copy_file(TESSARIN_EXECUTABLE, program->At("tessarin").utf8_string());
         fs::permissions(program->At("tessarin").utf8_string(), fs::perms::owner_all);
+        // The window program beside it, for the requests that want a window.
+        fs::copy_file(TESSARIN_WINDOW_EXECUTABLE, program->At("tessarin-window").utf8_string());
     }
     static void TearDownTestSuite() {
         delete program;
@@ -532,6 +534,45 @@ TEST_F(TerminalModeTest, NoCoreFileAndNoOtherProcessOfTheUserCanReadTheProgramsM
     EXPECT_EQ(seen.coreLimit, "0 0");
     ASSERT_NE(seen.runAs, 0u) << "the owner only tells when the program runs as another user";
     EXPECT_EQ(seen.procOwner, 0) << "the process is not dumpable";
+}
+
+}  // namespace
+
+namespace {
+
+// The help and the terminal modes run with the toolkit's base library alone: the dynamic
+// loader's own record of the files it loads names no library of the windowed toolkit, GTK,
+// GDK or X11.
+TEST_F(TerminalModeTest, TheTerminalModesLoadNoLibraryOfTheWindows) {
+    const std::vector<std::string> requests[] = {{"--help"}, {"-g", "-n", "5"}, {"-c"}};
+    for (const std::vector<std::string>& options : requests) {
+        SCOPED_TRACE(options.front());
+        std::vector<std::string> words = {program->At("tessarin").utf8_string(), "-i",
+                                          SettingsPath()};
+        words.insert(words.end(), options.begin(), options.end());
+        const testsupport::ProgramRun run = testsupport::RunProgram(
+            words, testsupport::EnvironmentWith({{"DISPLAY", ""}, {"LD_DEBUG", "files"}}),
+            "Kq7#mZ2pL\n");
+        ASSERT_EQ(run.status, 0) << run.err.substr(0, 2000);
+        EXPECT_NE(run.err.find("libwx_baseu"), std::string::npos) << "the record is there";
+        for (const char* library : {"libwx_gtk3u", "libgtk-3", "libgdk-3", "libX11",
+                                    "libgdk_pixbuf", "libcairo", "libpango"}) {
+            EXPECT_EQ(run.err.find(library), std::string::npos) << library;
+        }
+    }
+}
+
+TEST_F(TerminalModeTest, AMissingWindowProgramIsToldWithItsPath) {
+    TempDirectory alone;
+    fs::copy_file(TESSARIN_EXECUTABLE, alone.At("tessarin").utf8_string());
+    fs::permissions(alone.At("tessarin").utf8_string(), fs::perms::owner_all);
+    const testsupport::ProgramRun run =
+        testsupport::RunProgram({alone.At("tessarin").utf8_string(), "-i", SettingsPath()},
+                                testsupport::EnvironmentWith({{"DISPLAY", ":0"}}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "tessarin: the window program " + alone.At("tessarin-window").utf8_string() +
+                           " could not be started: No such file or directory\n");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "framework/config/orlConfig.h"
+#include "framework/config/orlWindowConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -142,26 +142,26 @@ TEST(orlConfig, PointsAndSizesNeedBothHalves) {
     for (const Case& c : cases) {
         auto store = memorystore::FromText(c.text);
         wxPoint point(1, 2);
-        orlConfig::ReadPoint(*store, "P", point);
+        orlWindowConfig::ReadPoint(*store, "P", point);
         EXPECT_EQ(point, c.expected) << c.text;
     }
 
     auto store = memorystore::FromText("[S]\nWidth=1\nHeight=2\nStale=3\n");
-    ASSERT_TRUE(orlConfig::WriteSize(*store, "S", wxSize(640, 480)));
-    ASSERT_TRUE(orlConfig::WritePoint(*store, "P", wxPoint(-1, -1)));
+    ASSERT_TRUE(orlWindowConfig::WriteSize(*store, "S", wxSize(640, 480)));
+    ASSERT_TRUE(orlWindowConfig::WritePoint(*store, "P", wxPoint(-1, -1)));
     EXPECT_EQ(memorystore::ToText(*store), "[S]\nWidth=640\nHeight=480\n[P]\nX=-1\nY=-1\n");
     wxSize size;
-    orlConfig::ReadSize(*store, "S", size);
+    orlWindowConfig::ReadSize(*store, "S", size);
     EXPECT_EQ(size, wxSize(640, 480));
 }
 
 TEST(orlConfig, ColoursAreOneNumberOfRedGreenAndBlue) {
     auto store = memorystore::FromText("Red=16711680\n");
     wxColour colour(*wxBLUE);
-    orlConfig::ReadColour(*store, "Red", colour);
+    orlWindowConfig::ReadColour(*store, "Red", colour);
     EXPECT_EQ(colour, wxColour(255, 0, 0, 255));
 
-    ASSERT_TRUE(orlConfig::WriteColour(*store, "Mixed", wxColour(0x12, 0x34, 0x56)));
+    ASSERT_TRUE(orlWindowConfig::WriteColour(*store, "Mixed", wxColour(0x12, 0x34, 0x56)));
     long stored = 0;
     EXPECT_TRUE(store->Read("Mixed", &stored));
     EXPECT_EQ(stored, 0x123456);
@@ -171,9 +171,9 @@ TEST(orlConfig, FontsRoundTripAndUnusableStoredFontsAreIgnored) {
     auto store = memorystore::FromText("");
     const wxFont written(wxFontInfo(13).Family(wxFONTFAMILY_MODERN).FaceName("Monospace").Bold());
     ASSERT_TRUE(written.IsOk());
-    ASSERT_TRUE(orlConfig::WriteFont(*store, "F", written));
+    ASSERT_TRUE(orlWindowConfig::WriteFont(*store, "F", written));
     wxFont read;
-    orlConfig::ReadFont(*store, "F", read);
+    orlWindowConfig::ReadFont(*store, "F", read);
     ASSERT_TRUE(read.IsOk());
     EXPECT_EQ(read.GetPointSize(), 13);
     EXPECT_EQ(read.GetFaceName(), "Monospace");
@@ -210,18 +210,18 @@ TEST(orlConfig, FontsRoundTripAndUnusableStoredFontsAreIgnored) {
         ASSERT_TRUE(text.Replace(c.from, c.to) == 1);
         auto damaged = memorystore::FromText(text);
         wxFont font = fallback;
-        orlConfig::ReadFont(*damaged, "F", font);
+        orlWindowConfig::ReadFont(*damaged, "F", font);
         EXPECT_EQ(font, fallback);
     }
     auto intact = memorystore::FromText(good);
     wxFont font = fallback;
-    orlConfig::ReadFont(*intact, "F", font);
+    orlWindowConfig::ReadFont(*intact, "F", font);
     EXPECT_EQ(font.GetPointSize(), 11);
     EXPECT_EQ(font.GetFaceName(), "Sans");
 
     // An invalid font is written so that reading it back changes nothing.
-    ASSERT_TRUE(orlConfig::WriteFont(*store, "Invalid", wxNullFont));
+    ASSERT_TRUE(orlWindowConfig::WriteFont(*store, "Invalid", wxNullFont));
     wxFont unchanged = fallback;
-    orlConfig::ReadFont(*store, "Invalid", unchanged);
+    orlWindowConfig::ReadFont(*store, "Invalid", unchanged);
     EXPECT_EQ(unchanged, fallback);
 }
