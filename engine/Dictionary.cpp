@@ -18,7 +18,13 @@ Dictionary& Dictionary::Get() {
 bool Dictionary::Load(const wxString& directory) {
     Clear();
     m_directory = directory;
-    return LoadDirectory(directory);
+    const bool loaded = LoadDirectory(directory);
+    for (const auto& set : m_sets) {
+        if (set) {
+            set->ShrinkToFit();
+        }
+    }
+    return loaded;
 }
 
 void Dictionary::Clear() {
