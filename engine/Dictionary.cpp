@@ -1,38 +1,11 @@
 #include "engine/Dictionary.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <string>
 
 #include "engine/WordFileParser.h"
 #include "engine/WordFileReader.h"
-#include "framework/orlFileName.h"
-
-namespace {
-
-bool IsWordFileName(const wxString& name) {
-    return orlFileName(name).GetExt().IsSameAs(wxS("dic"), false);
-}
-
-bool CanOpenDirectory(const wxString& directory) {
-    DIR* dir = opendir(directory.fn_str());
-    if (!dir) {
-        return false;
-    }
-    closedir(dir);
-    return true;
-}
-
-}  // namespace
-
-// A directory as the file system knows it, whatever path led there.
-struct Dictionary::DirectoryId {
-    dev_t device;
-    ino_t inode;
-    bool operator==(const DirectoryId&) const = default;
-};
+#include "engine/WordFileWalk.h"
 
 Dictionary::Dictionary() = default;
 Dictionary::~Dictionary() = default;
@@ -45,7 +18,13 @@ Dictionary& Dictionary::Get() {
 bool Dictionary::Load(const wxString& directory) {
     Clear();
     m_directory = directory;
-    return LoadDirectory(directory);
+    const bool loaded = LoadDirectory(directory);
+    for (const auto& set : m_sets) {
+        if (set) {
+            set->ShrinkToFit();
+        }
+    }
+    return loaded;
 }
 
 void Dictionary::Clear() {
@@ -57,80 +36,35 @@ void Dictionary::Clear() {
 }
 
 bool Dictionary::LoadDirectory(const wxString& directory) {
-    std::vector<DirectoryId> visited;
-    return LoadTree(directory, visited);
-}
-
-bool Dictionary::LoadTree(const wxString& directory, std::vector<DirectoryId>& visited) {
-    struct stat info {};
-    if (!orl::DirExists(directory) || stat(directory.fn_str(), &info) != 0) {
-        return false;
-    }
-    const DirectoryId id{info.st_dev, info.st_ino};
-    if (std::find(visited.begin(), visited.end(), id) != visited.end()) {
-        return true;  // reached again through a link: its words are in already
-    }
-    visited.push_back(id);
-    if (!CanOpenDirectory(directory)) {
-        return false;
-    }
-
-    bool result = true;
-    const wxString prefix = orl::AppendSeparator(directory);
-    wxArrayString names;
-    orl::ListDirectory(directory, names, orl::ListWhat::Files);
-    for (const wxString& name : names) {
-        if (IsWordFileName(name) && !LoadFile(prefix + name)) {
-            result = false;
-        }
-    }
-    orl::ListDirectory(directory, names, orl::ListWhat::Directories);
-    for (const wxString& name : names) {
-        if (!LoadTree(prefix + name, visited)) {
-            result = false;
-        }
-    }
-    return result;
+    WordFileWalk walk;
+    return walk.Walk(directory, [this](const wxString& path) { return LoadFile(path); });
 }
 
 bool Dictionary::LoadFile(const wxString& path) {
     m_files.Add(path);
-    std::vector<char> bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        return false;
-    }
-
-    // First the words of the file with their hashes, then the sets grown once to hold them,
-    // then the words added while the buckets of the words a little ahead are being fetched.
+    // Piece by piece: first the words of the piece with their hashes and their sets, then
+    // the words added while the buckets of the words a little ahead are being fetched.
     struct Found {
-        std::uint32_t offset;
-        std::uint32_t length;
+        std::string_view word;
         std::uint64_t hash;
+        WordSet* set;
     };
     std::vector<Found> found;
-    std::vector<std::size_t> perLength(WordFileParser::kMaxWordLength + 1, 0);
-    WordFileParser parser(bytes.data(), bytes.size());
-    for (std::string_view word; parser.Next(word);) {
-        found.push_back({static_cast<std::uint32_t>(word.data() - bytes.data()),
-                         static_cast<std::uint32_t>(word.size()), WordSet::Hash(word)});
-        ++perLength[word.size()];
-    }
-    for (std::uint32_t length = 1; length < perLength.size(); ++length) {
-        if (perLength[length] != 0) {
-            SetFor(length).Reserve(perLength[length]);
+    WordFileReader reader;
+    return reader.Read(path, [&](const std::vector<std::string_view>& words) {
+        found.clear();
+        for (const std::string_view word : words) {
+            found.push_back(
+                {word, WordSet::Hash(word), &SetFor(static_cast<std::uint32_t>(word.size()))});
         }
-    }
-
-    constexpr std::size_t kAhead = 16;
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        if (i + kAhead < found.size()) {
-            const Found& ahead = found[i + kAhead];
-            m_sets[ahead.length]->Prefetch(ahead.hash);
+        constexpr std::size_t kAhead = 16;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            if (i + kAhead < found.size()) {
+                found[i + kAhead].set->Prefetch(found[i + kAhead].hash);
+            }
+            found[i].set->Insert(found[i].word, found[i].hash);
         }
-        const Found& f = found[i];
-        m_sets[f.length]->Insert(std::string_view(bytes.data() + f.offset, f.length), f.hash);
-    }
-    return true;
+    });
 }
 
 WordSet& Dictionary::SetFor(std::uint32_t length) {

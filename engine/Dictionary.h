@@ -29,10 +29,14 @@ class Dictionary {
     bool Load(const wxString& directory);
     void Clear();
 
-    // Adds the word files of the directory and of all its subdirectories at any depth (each
-    // real directory once, so a link back to a parent ends there).
+    // Adds the word files of the directory and of its subdirectories down to eight levels
+    // below it, reading at most 10000 directory entries in all (WordFileWalk); each real
+    // directory once, so a link back to a parent ends there. False when something could
+    // not be read or the walk stopped at a limit.
     bool LoadDirectory(const wxString& directory);
-    // Adds the words of one word file; its path joins the file list even when it fails.
+    // Adds the words of one word file, read a piece at a time (WordFileReader); its path
+    // joins the file list even when it fails. A file that fails part way through keeps the
+    // words of the part read.
     bool LoadFile(const wxString& path);
 
     // True when the word, in small letters, is in the dictionary.
@@ -60,8 +64,6 @@ class Dictionary {
     std::size_t GetMemoryUse() const;
 
   private:
-    struct DirectoryId;
-    bool LoadTree(const wxString& directory, std::vector<DirectoryId>& visited);
     // The set of the length, made when the first word of that length comes.
     WordSet& SetFor(std::uint32_t length);
     const WordSet* SetOf(std::uint32_t length) const;

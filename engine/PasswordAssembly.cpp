@@ -4,6 +4,7 @@
 
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
+#include "engine/PossiblePasswords.h"
 
 namespace {
 
@@ -62,6 +63,12 @@ wxString PasswordGenerator::MakePassword() {
 
 bool PasswordGenerator::MakePasswords(wxArrayString& batch, std::uint32_t count) {
     batch.clear();
+    const bool different = !m_settings->PermitDuplication;
+    if (different && CountPossiblePasswords(*m_settings, *m_dictionary) < count) {
+        return false;  // no amount of trying makes that many different passwords
+    }
+    const auto giveUpAt =
+        different ? m_clock() + kBatchTimeLimit : std::chrono::steady_clock::time_point::max();
     batch.reserve(count);
     // The passwords so far, to tell a duplicate at once rather than by scanning the batch.
     std::unordered_set<wxString, WxStringHash> made;
@@ -71,11 +78,11 @@ bool PasswordGenerator::MakePasswords(wxArrayString& batch, std::uint32_t count)
             if (password.empty()) {
                 return false;
             }
-            if (m_settings->PermitDuplication || made.insert(password).second) {
+            if (!different || made.insert(password).second) {
                 batch.Add(password);
                 break;
             }
-            if (retries == kMaxDuplicateRetries) {
+            if (retries == kMaxDuplicateRetries || m_clock() >= giveUpAt) {
                 return false;
             }
         }

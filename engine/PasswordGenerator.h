@@ -1,13 +1,15 @@
 // Makes passwords. It keeps no state of its own: every instance draws from the process-wide
-// random state and works from the settings and the dictionary it is given, so one can be
-// made on the stack wherever it is needed.
+// random state and works from the settings, the dictionary and the clock it is given, so one
+// can be made on the stack wherever it is needed.
 #pragma once
 
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <utility>
 
 #include "engine/CharacterPools.h"
@@ -31,6 +33,13 @@ class PasswordGenerator {
         kKeyboardRun = -6,
         kDictionaryWord = -7,
     };
+
+    // The time a batch spends making passwords again because they were made before; a batch
+    // still finding duplicates after this long gives up.
+    static constexpr std::chrono::milliseconds kBatchTimeLimit{1000};
+
+    // The steady time a batch is measured by.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
     // Default settings and the process's dictionary.
     PasswordGenerator();
@@ -77,9 +86,15 @@ class PasswordGenerator {
     // --- Batches --------------------------------------------------------------------------------
 
     // Fills the batch with count passwords, all different unless the settings permit
-    // duplicates. False when it gave up; the batch then holds what was made before.
+    // duplicates. False when it gave up; the batch then holds what was made before. It
+    // gives up before making any when the settings cannot make count different passwords
+    // (CountPossiblePasswords), and at a duplicate made after 100000 others at one position
+    // or after kBatchTimeLimit since the batch began.
     bool MakePasswords(wxArrayString& batch, std::uint32_t count);
     static bool ContainsPassword(const wxArrayString& batch, const wxString& text);
+
+    // Replaces the steady clock (for tests).
+    void SetClock(Clock clock) { m_clock = std::move(clock); }
 
     const GenerationSettings& GetSettings() const { return *m_settings; }
     const Dictionary& GetDictionary() const { return *m_dictionary; }
@@ -87,6 +102,7 @@ class PasswordGenerator {
   private:
     const GenerationSettings* m_settings;
     const Dictionary* m_dictionary;
+    Clock m_clock = [] { return std::chrono::steady_clock::now(); };
 };
 
 template <typename List>

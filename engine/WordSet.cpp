@@ -129,9 +129,28 @@ void WordSet::Reserve(std::size_t more) {
     if (wanted <= m_capacity) {
         return;
     }
-    Rebuild(static_cast<std::size_t>(static_cast<double>(wanted) / kMaxLoad /
-                                     static_cast<double>(m_slotsPerBucket)) +
-            2);
+    Rebuild(BucketsFor(wanted));
+}
+
+void WordSet::ShrinkToFit() {
+    const std::size_t bytes = std::size_t{m_count} * m_length;
+    if (bytes < m_charsCapacity) {
+        std::unique_ptr<char[]> chars(bytes != 0 ? new char[bytes] : nullptr);
+        if (bytes != 0) {
+            std::memcpy(chars.get(), m_chars.get(), bytes);
+        }
+        m_chars = std::move(chars);
+        m_charsCapacity = bytes;
+    }
+    if (m_count != 0 && BucketsFor(m_count) < m_bucketCount) {
+        Rebuild(BucketsFor(m_count));
+    }
+}
+
+std::size_t WordSet::BucketsFor(std::size_t words) const {
+    return static_cast<std::size_t>(static_cast<double>(words) / kMaxLoad /
+                                    static_cast<double>(m_slotsPerBucket)) +
+           2;
 }
 
 void WordSet::ReserveChars(std::size_t words) {

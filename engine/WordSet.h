@@ -21,6 +21,8 @@ class WordSet {
 
     // Makes room for this many more words without growing while they are added.
     void Reserve(std::size_t more);
+    // Gives back the room kept for words not added (the room grows twofold as words come).
+    void ShrinkToFit();
 
     // The hash of a word, to be handed to the operations below.
     static std::uint64_t Hash(std::string_view word);
@@ -49,6 +51,8 @@ class WordSet {
     // The slot holding the word, or the first empty slot where it would go. A slot whose
     // first byte is NUL is empty; slots fill in order, so an empty one ends the search.
     char* FindSlot(std::string_view word, std::uint64_t hash) const;
+    // The buckets that hold this many words.
+    std::size_t BucketsFor(std::size_t words) const;
     void Rebuild(std::size_t bucketCount);
     void ReserveChars(std::size_t words);
 

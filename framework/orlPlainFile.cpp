@@ -6,47 +6,58 @@
 
 #include <cerrno>
 
-namespace {
-
-// Closes the descriptor when the read is over, whichever way it ends.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            close(m_fd);
-        }
+orlPlainFile::~orlPlainFile() {
+    if (m_fd >= 0) {
+        close(m_fd);
     }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
+}
 
-  private:
-    int m_fd;
-};
+orlPlainFileRead orlPlainFile::Open(const wxString& path, std::uint64_t maxSize) {
+    if (m_fd >= 0) {
+        close(m_fd);
+    }
+    m_size = 0;
+    // Non-blocking, so that a pipe put where a file was expected cannot stall the open.
+    m_fd = open(path.fn_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (m_fd < 0) {
+        return orlPlainFileRead::Unopened;
+    }
+    struct stat info {};
+    if (fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<std::uint64_t>(info.st_size) > maxSize) {
+        close(m_fd);
+        m_fd = -1;
+        return orlPlainFileRead::Refused;
+    }
+    m_size = static_cast<std::uint64_t>(info.st_size);
+    return orlPlainFileRead::Complete;
+}
 
-}  // namespace
+std::ptrdiff_t orlPlainFile::Read(char* to, std::size_t size) {
+    if (m_fd < 0) {
+        return -1;
+    }
+    for (;;) {
+        const ssize_t got = read(m_fd, to, size);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        return got < 0 ? -1 : static_cast<std::ptrdiff_t>(got);
+    }
+}
 
 orlPlainFileRead orlReadPlainFile(const wxString& path, std::uint64_t maxSize,
                                   std::vector<char>& bytes) {
     bytes.clear();
-    // Non-blocking, so that a pipe put where a file was expected cannot stall the open.
-    const FileDescriptor file(open(path.fn_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (file.Get() < 0) {
-        return orlPlainFileRead::Unopened;
+    orlPlainFile file;
+    const orlPlainFileRead opened = file.Open(path, maxSize);
+    if (opened != orlPlainFileRead::Complete) {
+        return opened;
     }
-    struct stat info {};
-    if (fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<std::uint64_t>(info.st_size) > maxSize) {
-        return orlPlainFileRead::Refused;
-    }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
+    bytes.resize(static_cast<std::size_t>(file.GetSize()));
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t got = read(file.Get(), bytes.data() + done, bytes.size() - done);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
+        const std::ptrdiff_t got = file.Read(bytes.data() + done, bytes.size() - done);
         if (got <= 0) {
             bytes.resize(done);
             return orlPlainFileRead::Incomplete;

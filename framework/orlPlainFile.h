@@ -1,9 +1,11 @@
-// Reads a whole plain file into memory with one open, never waiting on what stands in a
-// file's place (a pipe, a device) and never reading more than the caller can hold.
+// Reads plain files, never waiting on what stands in a file's place (a pipe, a device) and
+// never reading more than the caller can hold: whole into memory with one open, or piece by
+// piece through an open orlPlainFile.
 #pragma once
 
 #include <wx/string.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -16,3 +18,23 @@ enum class orlPlainFileRead {
 
 orlPlainFileRead orlReadPlainFile(const wxString& path, std::uint64_t maxSize,
                                   std::vector<char>& bytes);
+
+// One plain file open for reading, closed when the object goes.
+class orlPlainFile {
+  public:
+    orlPlainFile() = default;
+    ~orlPlainFile();
+    orlPlainFile(const orlPlainFile&) = delete;
+    orlPlainFile& operator=(const orlPlainFile&) = delete;
+
+    // Unopened or Refused as for orlReadPlainFile; Complete when the file is open.
+    orlPlainFileRead Open(const wxString& path, std::uint64_t maxSize);
+    // The size the file had when it was opened.
+    std::uint64_t GetSize() const { return m_size; }
+    // Reads up to size bytes: the number read, 0 at the end of the file, -1 on an error.
+    std::ptrdiff_t Read(char* to, std::size_t size);
+
+  private:
+    int m_fd = -1;
+    std::uint64_t m_size = 0;
+};

@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
@@ -316,6 +318,54 @@ TEST_F(DictionaryTest, AFileOfMoreThanFourGibibytesIsRefusedWithoutReadingIt) {
     EXPECT_FALSE(dictionary.Load(dir.Root()));
     EXPECT_TRUE(dictionary.Contains("good"));
     EXPECT_NE(dictionary.GetFiles().Index(dir.At("big.dic")), wxNOT_FOUND);
+}
+
+// A word file is read a piece at a time: one far larger than the memory the load may take
+// (here 256 MiB, most of it one line of NUL bytes) loads the words around it.
+TEST_F(DictionaryTest, AWordFileLargerThanTheMemoryALoadMayTakeStillLoads) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address checker reserves more memory than the limit allows";
+#else
+    constexpr off_t kSize = off_t{1} << 28;
+    {
+        const int fd = open(dir.At("large.dic").fn_str(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_GE(fd, 0);
+        const std::string first = "First\n";
+        const std::string last = "\nlast\n";
+        ASSERT_EQ(pwrite(fd, first.data(), first.size(), 0), off_t(first.size()));
+        ASSERT_EQ(pwrite(fd, last.data(), last.size(), kSize - off_t(last.size())),
+                  off_t(last.size()));
+        close(fd);
+    }
+    const wxString path = dir.At("large.dic");
+    const pid_t child = fork();
+    if (child == 0) {
+        // The address space the process has now and a quarter of that file more.
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(kSize) / 4);
+        const rlimit bound{limit, limit};
+        if (setrlimit(RLIMIT_AS, &bound) != 0) {
+            _exit(100);
+        }
+        try {
+            Dictionary probe;
+            const bool loaded = probe.LoadFile(path);
+            _exit(loaded && probe.Contains("first") && probe.Contains("last") &&
+                          probe.GetCounts() == 2
+                      ? 0
+                      : 1);
+        } catch (const std::bad_alloc&) {
+            _exit(2);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the load did not end normally";
+    ASSERT_NE(WEXITSTATUS(status), 100) << "cannot limit the memory";
+    EXPECT_NE(WEXITSTATUS(status), 2) << "the load ran out of memory";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the words around the large line are missing";
+#endif
 }
 
 TEST_F(DictionaryTest, ALinkBackToAParentIsFollowedOnlyOnce) {

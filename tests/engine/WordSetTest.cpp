@@ -20,11 +20,14 @@ std::string RandomWord(std::mt19937& random, std::size_t length, int alphabet) {
 }  // namespace
 
 // Checked against the standard set over many words with duplicates, for lengths that fill
-// a bucket with many slots, with a few, and with one.
+// a bucket with many slots, with a few, and with one; with room made first, grown as words
+// come, and given back half way.
 TEST(WordSet, AgreesWithAStandardSetAndKeepsTheOrderOfFirstInsertion) {
     for (const std::size_t length : {1u, 3u, 7u, 8u, 9u, 16u, 33u, 64u}) {
-        for (const bool reserveFirst : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "length " << length << " reserve " << reserveFirst);
+        for (const int room : {0, 1, 2}) {
+            const bool reserveFirst = room == 1;
+            const bool shrinkHalfWay = room == 2;
+            SCOPED_TRACE(testing::Message() << "length " << length << " room " << room);
             std::mt19937 random(static_cast<unsigned>(length * 2 + reserveFirst));
             // A small alphabet for short words, so that duplicates are common.
             const int alphabet = length <= 3 ? 6 : 26;
@@ -35,6 +38,9 @@ TEST(WordSet, AgreesWithAStandardSetAndKeepsTheOrderOfFirstInsertion) {
             std::unordered_set<std::string> reference;
             std::vector<std::string> order;
             for (int i = 0; i < 20000; ++i) {
+                if (shrinkHalfWay && i == 10000) {
+                    set.ShrinkToFit();
+                }
                 const std::string word = RandomWord(random, length, alphabet);
                 const bool isNew = reference.insert(word).second;
                 ASSERT_EQ(set.Insert(word), isNew) << word;
