@@ -42,27 +42,11 @@ bool Dictionary::LoadDirectory(const wxString& directory) {
 
 bool Dictionary::LoadFile(const wxString& path) {
     m_files.Add(path);
-    // Piece by piece: first the words of the piece with their hashes and their sets, then
-    // the words added while the buckets of the words a little ahead are being fetched.
-    struct Found {
-        std::string_view word;
-        std::uint64_t hash;
-        WordSet* set;
-    };
-    std::vector<Found> found;
+    // The words join their sets' blocks; each set makes its table when first asked.
     WordFileReader reader;
     return reader.Read(path, [&](const std::vector<std::string_view>& words) {
-        found.clear();
         for (const std::string_view word : words) {
-            found.push_back(
-                {word, WordSet::Hash(word), &SetFor(static_cast<std::uint32_t>(word.size()))});
-        }
-        constexpr std::size_t kAhead = 16;
-        for (std::size_t i = 0; i < found.size(); ++i) {
-            if (i + kAhead < found.size()) {
-                found[i + kAhead].set->Prefetch(found[i + kAhead].hash);
-            }
-            found[i].set->Insert(found[i].word, found[i].hash);
+            SetFor(static_cast<std::uint32_t>(word.size())).Append(word);
         }
     });
 }

@@ -8,6 +8,8 @@ namespace {
 constexpr std::size_t kCacheLine = 64;
 // The table grows when this share of its slots is taken.
 constexpr double kMaxLoad = 0.85;
+// Appended words wait for the table until this many, or as many as the words kept, wait.
+constexpr std::uint32_t kMostWaiting = 1 << 16;
 
 // Copies a short word without a call: fixed-size copies become plain moves.
 void CopyWord(char* to, const char* from, std::size_t n) {
@@ -97,6 +99,7 @@ char* WordSet::FindSlot(std::string_view word, std::uint64_t hash) const {
 }
 
 bool WordSet::Contains(std::string_view word) const {
+    Settle();
     if (m_count == 0 || word.size() != m_length) {
         return false;
     }
@@ -107,6 +110,7 @@ bool WordSet::Insert(std::string_view word, std::uint64_t hash) {
     if (word.size() != m_length || m_length == 0 || word[0] == '\0') {
         return false;
     }
+    Settle();
     if (m_count >= m_capacity) {
         Reserve(std::max<std::size_t>(m_count, 64));
     }
@@ -120,10 +124,61 @@ bool WordSet::Insert(std::string_view word, std::uint64_t hash) {
     CopyWord(slot, word.data(), m_length);
     CopyWord(m_chars.get() + std::size_t{m_count} * m_length, word.data(), m_length);
     ++m_count;
+    ++m_added;
     return true;
 }
 
+void WordSet::Append(std::string_view word) {
+    if (word.size() != m_length || m_length == 0 || word[0] == '\0') {
+        return;
+    }
+    if ((std::size_t{m_added} + 1) * m_length > m_charsCapacity) {
+        ReserveChars(std::max<std::size_t>(std::size_t{m_added} * 2, 64));
+    }
+    CopyWord(m_chars.get() + std::size_t{m_added} * m_length, word.data(), m_length);
+    ++m_added;
+    if (m_added - m_count >= std::max<std::uint32_t>(kMostWaiting, m_count)) {
+        SettleAppended();
+    }
+}
+
+void WordSet::SettleAppended() {
+    if (m_added > m_capacity) {
+        Rebuild(BucketsFor(m_added));
+    }
+    // Hashes are made a few words ahead, so that the bucket of each word is being fetched
+    // while the words before it go in.
+    constexpr std::uint32_t kAhead = 16;
+    std::uint64_t hashes[kAhead];
+    const std::uint32_t first = m_count;
+    for (std::uint32_t i = first; i < m_added && i < first + kAhead; ++i) {
+        hashes[i % kAhead] = Hash({m_chars.get() + std::size_t{i} * m_length, m_length});
+        Prefetch(hashes[i % kAhead]);
+    }
+    std::uint32_t kept = first;
+    for (std::uint32_t i = first; i < m_added; ++i) {
+        const char* word = m_chars.get() + std::size_t{i} * m_length;
+        const std::uint64_t hash = hashes[i % kAhead];
+        if (i + kAhead < m_added) {
+            hashes[i % kAhead] = Hash({word + std::size_t{kAhead} * m_length, m_length});
+            Prefetch(hashes[i % kAhead]);
+        }
+        char* slot = FindSlot({word, m_length}, hash);
+        if (slot[0] != '\0') {
+            continue;  // a duplicate
+        }
+        CopyWord(slot, word, m_length);
+        if (kept != i) {
+            std::memcpy(m_chars.get() + std::size_t{kept} * m_length, word, m_length);
+        }
+        ++kept;
+    }
+    m_count = kept;
+    m_added = kept;
+}
+
 void WordSet::Reserve(std::size_t more) {
+    Settle();
     const std::size_t wanted = std::size_t{m_count} + more;
     ReserveChars(wanted);
     if (wanted <= m_capacity) {
@@ -133,7 +188,7 @@ void WordSet::Reserve(std::size_t more) {
 }
 
 void WordSet::ShrinkToFit() {
-    const std::size_t bytes = std::size_t{m_count} * m_length;
+    const std::size_t bytes = std::size_t{m_added} * m_length;
     if (bytes < m_charsCapacity) {
         std::unique_ptr<char[]> chars(bytes != 0 ? new char[bytes] : nullptr);
         if (bytes != 0) {
@@ -142,7 +197,7 @@ void WordSet::ShrinkToFit() {
         m_chars = std::move(chars);
         m_charsCapacity = bytes;
     }
-    if (m_count != 0 && BucketsFor(m_count) < m_bucketCount) {
+    if (m_count != 0 && m_added == m_count && BucketsFor(m_count) < m_bucketCount) {
         Rebuild(BucketsFor(m_count));
     }
 }
@@ -159,8 +214,8 @@ void WordSet::ReserveChars(std::size_t words) {
         return;
     }
     std::unique_ptr<char[]> chars(new char[bytes]);
-    if (m_count != 0) {
-        std::memcpy(chars.get(), m_chars.get(), std::size_t{m_count} * m_length);
+    if (m_added != 0) {
+        std::memcpy(chars.get(), m_chars.get(), std::size_t{m_added} * m_length);
     }
     m_chars = std::move(chars);
     m_charsCapacity = bytes;
@@ -172,7 +227,7 @@ void WordSet::Rebuild(std::size_t bucketCount) {
         static_cast<std::size_t>(static_cast<double>(bucketCount * m_slotsPerBucket) * kMaxLoad);
     m_table = ZeroedBuffer(bucketCount * m_bucketBytes + kCacheLine);
     for (std::uint32_t index = 0; index < m_count; ++index) {
-        const std::string_view word = At(index);
+        const std::string_view word(m_chars.get() + std::size_t{index} * m_length, m_length);
         std::memcpy(FindSlot(word, Hash(word)), word.data(), m_length);
     }
 }

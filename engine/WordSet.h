@@ -2,6 +2,13 @@
 // lie side by side in one block of ASCII bytes (for drawing by index), and a second copy of
 // each sits in a hash table of 64-byte buckets, so that a lookup nearly always reads a
 // single cache line and compares there.
+//
+// Words appended (Append) only join the block: the table takes them, and drops the ones it
+// already holds, when the set is first asked about its words. A load therefore costs little
+// more than reading the files, and the tables of the lengths nobody asks about are never
+// made. Duplicates waiting in the block are weeded out before they outnumber the words kept,
+// so the memory stays in proportion to the words kept. Asking settles the set, so the set is
+// used from one thread at a time, as the program does.
 #pragma once
 
 #include <cstddef>
@@ -17,7 +24,10 @@ class WordSet {
     explicit WordSet(std::uint32_t length);
 
     std::uint32_t GetLength() const { return m_length; }
-    std::uint32_t GetCount() const { return m_count; }
+    std::uint32_t GetCount() const {
+        Settle();
+        return m_count;
+    }
 
     // Makes room for this many more words without growing while they are added.
     void Reserve(std::size_t more);
@@ -34,10 +44,14 @@ class WordSet {
     // there; true when added.
     bool Insert(std::string_view word) { return Insert(word, Hash(word)); }
     bool Insert(std::string_view word, std::uint64_t hash);
+    // Adds the word (of exactly GetLength() bytes, none of them NUL; others are ignored) to
+    // be settled later: a duplicate is dropped then.
+    void Append(std::string_view word);
     bool Contains(std::string_view word) const;
 
     // The word added index-th (0-based), for index below GetCount().
     std::string_view At(std::uint32_t index) const {
+        Settle();
         return {m_chars.get() + std::size_t{index} * m_length, m_length};
     }
 
@@ -45,6 +59,15 @@ class WordSet {
     std::size_t GetMemoryUse() const { return m_charsCapacity + m_table.Size(); }
 
   private:
+    // Puts the appended words into the table, dropping duplicates and closing the gaps they
+    // leave in the block. Changes no word the set holds, so the set stays the same to its
+    // users.
+    void Settle() const {
+        if (m_added != m_count) {
+            const_cast<WordSet*>(this)->SettleAppended();
+        }
+    }
+    void SettleAppended();
     std::size_t HomeBucket(std::uint64_t hash) const {
         return static_cast<std::size_t>(((hash >> 32) * m_bucketCount) >> 32);
     }
@@ -57,12 +80,13 @@ class WordSet {
     void ReserveChars(std::size_t words);
 
     std::uint32_t m_length;
-    std::uint32_t m_count = 0;
+    std::uint32_t m_count = 0;  // the words in the table, first in the block
+    std::uint32_t m_added = 0;  // the words in the block, settled or not
     std::size_t m_slotsPerBucket;
     std::size_t m_bucketBytes;
     std::size_t m_bucketCount = 0;
     std::size_t m_capacity = 0;  // words the table takes before it grows
-    // The words in the order added, m_count of them, in room for m_charsCapacity bytes.
+    // The words in the order added, m_added of them, in room for m_charsCapacity bytes.
     std::unique_ptr<char[]> m_chars;
     std::size_t m_charsCapacity = 0;
     ZeroedBuffer m_table;

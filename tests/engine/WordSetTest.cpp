@@ -72,3 +72,55 @@ TEST(WordSet, RefusesWordsOfAnotherLengthAndTellsTheirAbsence) {
     EXPECT_FALSE(set.Contains("Word"));  // the set holds what it was given, case and all
     EXPECT_EQ(set.GetCount(), 1u);
 }
+
+// Appended words wait in the block until the set is asked about them; then duplicates go and
+// the order of first addition stays, whether the asking comes once at the end or between
+// appends.
+TEST(WordSet, AppendedWordsAreSettledWhenAskedAbout) {
+    for (const std::size_t length : {1u, 3u, 8u, 9u, 33u}) {
+        for (const int askEvery : {0, 1, 97, 5000}) {
+            SCOPED_TRACE(testing::Message() << "length " << length << " asked every " << askEvery);
+            std::mt19937 random(static_cast<unsigned>(length + askEvery));
+            const int alphabet = length <= 3 ? 6 : 26;
+            WordSet set(static_cast<std::uint32_t>(length));
+            std::unordered_set<std::string> reference;
+            std::vector<std::string> order;
+            for (int i = 1; i <= 20000; ++i) {
+                const std::string word = RandomWord(random, length, alphabet);
+                set.Append(word);
+                if (reference.insert(word).second) {
+                    order.push_back(word);
+                }
+                if (askEvery != 0 && i % askEvery == 0) {
+                    ASSERT_TRUE(set.Contains(word));
+                    ASSERT_EQ(set.GetCount(), order.size());
+                }
+            }
+            ASSERT_EQ(set.GetCount(), order.size());
+            for (std::uint32_t i = 0; i < order.size(); ++i) {
+                ASSERT_EQ(set.At(i), order[i]);
+            }
+            EXPECT_FALSE(set.Insert(order.front())) << "inserting after appending still finds";
+        }
+    }
+}
+
+TEST(WordSet, AppendIgnoresWordsOfAnotherLength) {
+    WordSet set(4);
+    set.Append("word");
+    set.Append("words");
+    set.Append("wor");
+    set.Append(std::string("\0ord", 4));
+    EXPECT_EQ(set.GetCount(), 1u);
+    EXPECT_TRUE(set.Contains("word"));
+}
+
+// A file of one word over and over takes the memory of that word, not of the file.
+TEST(WordSet, DuplicatesWaitingToBeSettledStayFewerThanTheWordsKept) {
+    WordSet set(8);
+    for (int i = 0; i < 2000000; ++i) {
+        set.Append(i % 3 == 0 ? "lampdesk" : "moonfork");
+    }
+    EXPECT_LT(set.GetMemoryUse(), 8u * 1024 * 1024) << "sixteen megabytes of words appended";
+    EXPECT_EQ(set.GetCount(), 2u);
+}
