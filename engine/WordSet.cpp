@@ -1,7 +1,9 @@
 #include "engine/WordSet.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -190,12 +192,7 @@ void WordSet::Reserve(std::size_t more) {
 void WordSet::ShrinkToFit() {
     const std::size_t bytes = std::size_t{m_added} * m_length;
     if (bytes < m_charsCapacity) {
-        std::unique_ptr<char[]> chars(bytes != 0 ? new char[bytes] : nullptr);
-        if (bytes != 0) {
-            std::memcpy(chars.get(), m_chars.get(), bytes);
-        }
-        m_chars = std::move(chars);
-        m_charsCapacity = bytes;
+        ResizeChars(bytes);
     }
     if (m_count != 0 && m_added == m_count && BucketsFor(m_count) < m_bucketCount) {
         Rebuild(BucketsFor(m_count));
@@ -210,15 +207,28 @@ std::size_t WordSet::BucketsFor(std::size_t words) const {
 
 void WordSet::ReserveChars(std::size_t words) {
     const std::size_t bytes = words * m_length;
-    if (bytes <= m_charsCapacity) {
+    if (bytes > m_charsCapacity) {
+        ResizeChars(bytes);
+    }
+}
+
+void WordSet::ResizeChars(std::size_t bytes) {
+    if (bytes == 0) {
+        m_chars.reset();
+        m_charsCapacity = 0;
         return;
     }
-    std::unique_ptr<char[]> chars(new char[bytes]);
-    if (m_added != 0) {
-        std::memcpy(chars.get(), m_chars.get(), std::size_t{m_added} * m_length);
+    char* const block = static_cast<char*>(std::realloc(m_chars.get(), bytes));
+    if (block == nullptr) {
+        throw std::bad_alloc();
     }
-    m_chars = std::move(chars);
+    (void)m_chars.release();
+    m_chars.reset(block);
     m_charsCapacity = bytes;
+}
+
+void WordSet::FreeBlock::operator()(char* block) const {
+    std::free(block);
 }
 
 void WordSet::Rebuild(std::size_t bucketCount) {

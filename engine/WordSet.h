@@ -78,6 +78,8 @@ class WordSet {
     std::size_t BucketsFor(std::size_t words) const;
     void Rebuild(std::size_t bucketCount);
     void ReserveChars(std::size_t words);
+    // Makes the block hold exactly this many bytes, keeping its words.
+    void ResizeChars(std::size_t bytes);
 
     std::uint32_t m_length;
     std::uint32_t m_count = 0;  // the words in the table, first in the block
@@ -86,8 +88,12 @@ class WordSet {
     std::size_t m_bucketBytes;
     std::size_t m_bucketCount = 0;
     std::size_t m_capacity = 0;  // words the table takes before it grows
-    // The words in the order added, m_added of them, in room for m_charsCapacity bytes.
-    std::unique_ptr<char[]> m_chars;
+    // The words in the order added, m_added of them, in room for m_charsCapacity bytes. The
+    // block comes from the C heap, so that growing it can move its pages instead of copying.
+    struct FreeBlock {
+        void operator()(char* block) const;
+    };
+    std::unique_ptr<char, FreeBlock> m_chars;
     std::size_t m_charsCapacity = 0;
     ZeroedBuffer m_table;
 };
