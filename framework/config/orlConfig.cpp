@@ -75,6 +75,11 @@ bool IsStoredStyle(int style) {
     return style == wxFONTSTYLE_NORMAL || style == wxFONTSTYLE_ITALIC || style == wxFONTSTYLE_SLANT;
 }
 
+// The point sizes a stored font may have. The toolkit cannot draw sizes far beyond these (a size
+// in the millions overflows its arithmetic and makes it assert), and no screen needs them.
+constexpr int kSmallestPointSize = 1;
+constexpr int kLargestPointSize = 500;
+
 bool IsStoredEncoding(int encoding) {
     return encoding >= wxFONTENCODING_SYSTEM && encoding < wxFONTENCODING_MAX;
 }
@@ -188,7 +193,8 @@ void orlConfig::ReadFont(const wxConfigBase& store, const wxString& path, wxFont
         return;
     }
     int pointSize = 0;
-    if (!ReadNumber(store, path + "/PointSize", pointSize) || pointSize <= 0) {
+    if (!ReadNumber(store, path + "/PointSize", pointSize) || pointSize < kSmallestPointSize ||
+        pointSize > kLargestPointSize) {
         return;
     }
     int family = 0;

@@ -4,7 +4,8 @@
 // them; every write returns false at the first store operation that fails.
 //
 // Numbers are read as text and checked here: an entry that is not a whole number in range
-// ("abc", or beyond 32 bits) counts as absent.
+// ("abc", or beyond 32 bits) counts as absent. A stored font counts only with a point size
+// from 1 to 500.
 #pragma once
 
 #include <wx/arrstr.h>

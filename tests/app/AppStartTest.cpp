@@ -36,7 +36,9 @@
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
+#include "ui/main/CombinationPage.h"
 #include "ui/main/MainFrame.h"
+#include "ui/main/PasswordText.h"
 #include "ui/preferences/PreferenceDialog.h"
 
 template <>
@@ -286,6 +288,35 @@ TEST_F(AppStartTest, ReadSettingsShapeTheWindowAndComeBackUnchanged) {
         ASSERT_EQ(settings.count(name), 1u);
         EXPECT_EQ(settings.at(name), value);
     }
+}
+
+// Stored fonts of sizes the toolkit cannot draw are left out: the window opens with the default
+// fonts, without a toolkit assertion.
+TEST_F(AppStartTest, StoredFontsOfImpossibleSizesLeaveTheDefaultFonts) {
+    const wxString file = dir.At("settings.ini");
+    std::string text = "PluralCreate=1\nStandard=0\n";
+    for (const char* name : {"OnePasswordFont", "PluralPasswordFont", "CombinationListFont"}) {
+        text += std::string("[") + name +
+                "]\nPointSize=3000000\nFamily=74\nStyle=90\nWeight=90\nUnderlined=0\n"
+                "FaceName=Sans\nEncoding=0\n";
+    }
+    dir.WriteFile("settings.ini", text);
+    MainConfig defaults;
+    defaults.SetDefaults();
+
+    ASSERT_TRUE(Start({"tessarin", "--initial=" + file}));
+    MainFrame* frame = MainWindow();
+    ASSERT_NE(frame, nullptr);
+    const MainConfig& config = MainConfig::Get();
+    EXPECT_EQ(config.OnePasswordFont, defaults.OnePasswordFont);
+    EXPECT_EQ(config.PluralPasswordFont, defaults.PluralPasswordFont);
+    EXPECT_EQ(config.CombinationListFont, defaults.CombinationListFont);
+    wxWindow* list = frame->FindWindow(CombinationPage::kListId);
+    wxWindow* passwords = frame->FindWindow(PasswordText::kTextId);
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(passwords, nullptr);
+    EXPECT_EQ(list->GetFont().GetPointSize(), defaults.CombinationListFont.GetPointSize());
+    EXPECT_EQ(passwords->GetFont().GetPointSize(), defaults.PluralPasswordFont.GetPointSize());
 }
 
 // A start that ends at once: the help, a wrong command line, the version.

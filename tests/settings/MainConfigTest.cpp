@@ -10,6 +10,8 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <string>
+#include <utility>
 
 #include "engine/SymbolStrings.h"
 #include "framework/codes/orlCharCode.h"
@@ -256,6 +258,41 @@ TEST_F(MainConfigTest, UnusableValuesLeaveTheDefaults) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         c.check(LoadedFrom(c.text));
+    }
+}
+
+// Every stored font takes point sizes from 1 to 500 only; any other size leaves the default
+// font, as other unusable font values do. (A size in the millions once made the toolkit stop
+// the program with an assertion.)
+TEST_F(MainConfigTest, StoredFontSizesOutsideOneToFiveHundredLeaveTheDefaultFont) {
+    const std::pair<const char*, wxFont MainConfig::*> fonts[] = {
+        {"OnePasswordFont", &MainConfig::OnePasswordFont},
+        {"PluralPasswordFont", &MainConfig::PluralPasswordFont},
+        {"CombinationListFont", &MainConfig::CombinationListFont},
+    };
+    struct Case {
+        const char* size;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"0", false}, {"-5", false}, {"501", false}, {"3000000", false}, {"1", true}, {"500", true},
+    };
+    const MainConfig defaults = Defaults();
+    for (const auto& [name, font] : fonts) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(name) + " at " + c.size);
+            const MainConfig loaded =
+                LoadedFrom(std::string("[") + name + "]\nPointSize=" + c.size +
+                           "\nFamily=74\nStyle=90\nWeight=90\nUnderlined=0\nFaceName=Sans\n"
+                           "Encoding=0\n");
+            if (c.kept) {
+                ASSERT_TRUE((loaded.*font).IsOk());
+                EXPECT_EQ((loaded.*font).GetPointSize(), std::stoi(c.size));
+                EXPECT_EQ((loaded.*font).GetFaceName(), "Sans");
+            } else {
+                EXPECT_EQ(loaded.*font, defaults.*font);
+            }
+        }
     }
 }
 

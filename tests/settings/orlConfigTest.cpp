@@ -194,6 +194,8 @@ TEST(orlConfig, FontsRoundTripAndUnusableStoredFontsAreIgnored) {
         {"empty face name", "FaceName=Sans", "FaceName="},
         {"point size 0", "PointSize=11", "PointSize=0"},
         {"negative point size", "PointSize=11", "PointSize=-3"},
+        {"point size 501", "PointSize=11", "PointSize=501"},
+        {"point size in the millions", "PointSize=11", "PointSize=3000000"},
         {"unknown family", "Family=74", "Family=12"},
         {"unknown style", "Style=90", "Style=1"},
         {"unknown weight", "Weight=90", "Weight=700"},
