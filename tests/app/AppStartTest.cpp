@@ -8,13 +8,18 @@
 #include <sys/stat.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/evtloop.h>
 #include <wx/msgout.h>
 #include <wx/notebook.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 #include <wx/weakref.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -35,6 +40,7 @@
 #include "support/MessageBoxExpectation.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
+#include "support/TestGuards.h"
 #include "support/WaitForEvents.h"
 #include "ui/main/CombinationPage.h"
 #include "ui/main/MainFrame.h"
@@ -393,6 +399,79 @@ INSTANTIATE_TEST_SUITE_P(
                     EndedStart{"ShortVersion", {"-v"}, 0, true, ""},
                     EndedStart{"LongVersion", {"--version"}, 0, true, ""}),
     [](const testing::TestParamInfo<EndedStart>& info) { return std::string(info.param.name); });
+
+// The file chooser GTK shows for the batch's Save button, once it is on the screen.
+GtkWidget* ShownFileChooser() {
+    GtkWidget* shown = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item != nullptr; item = item->next) {
+        auto* window = static_cast<GtkWidget*>(item->data);
+        if (GTK_IS_FILE_CHOOSER_DIALOG(window) && gtk_widget_get_mapped(window)) {
+            shown = window;
+        }
+    }
+    g_list_free(windows);
+    return shown;
+}
+
+// The session ending, a kill or Ctrl+C while the batch's file chooser is open: the chooser is
+// cancelled as its Cancel button would be, the window closes and the settings are written, as
+// with the program's own dialogs. (GTK runs the chooser itself, outside the toolkit's list of
+// windows: the request used to wait for it for good.)
+class RequestToEndTest : public AppStartTest, public testing::WithParamInterface<int> {};
+
+TEST_P(RequestToEndTest, CancelsTheOpenFileChooserAndWritesTheSettings) {
+    const int signal = GetParam();
+    testsupport::RealFileDialogs realDialogs;
+    const wxString file = dir.At("settings.ini");
+    const wxString batch = dir.At("batch.txt");
+    dir.WriteFile("settings.ini", "PluralCreate=1\nSaveFileName=" + batch.utf8_string() + "\n");
+    ASSERT_TRUE(Start({"tessarin", "--initial=" + file}));
+    wxWeakRef<wxWindow> frame(MainWindow());
+    ASSERT_TRUE(frame);
+    Press(MainFrame::kCreateId);  // a batch to save
+
+    // As in the program, a main loop runs; Save opens the chooser from it, and the request
+    // comes once the chooser is on the screen. Should the chooser still be open long after,
+    // the test cancels it itself, so that the loop ends either way.
+    wxGUIEventLoop loop;
+    bool raised = false;
+    bool cancelledByTest = false;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    wxTimer watch;
+    watch.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        GtkWidget* chooser = ShownFileChooser();
+        if (!frame || std::chrono::steady_clock::now() > giveUp + std::chrono::seconds(20)) {
+            loop.Exit();
+        } else if (chooser != nullptr && !raised) {
+            raised = true;
+            std::raise(signal);
+        } else if (chooser != nullptr && std::chrono::steady_clock::now() > giveUp) {
+            cancelledByTest = true;
+            gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_CANCEL);
+        }
+    });
+    watch.Start(10);
+    frame->CallAfter([this] { Press(wxID_SAVEAS); });
+    loop.Run();
+    watch.Stop();
+
+    EXPECT_TRUE(raised) << "the chooser was shown";
+    EXPECT_FALSE(cancelledByTest) << "the request left the chooser open";
+    ASSERT_FALSE(frame) << "the window closed";
+    app->SetTopWindow(nullptr);
+    app->Finish();
+    const std::map<std::string, std::string> settings = ReadSettings(file);
+    EXPECT_EQ(settings.count("Version"), 1u) << "the settings were written";
+    ASSERT_EQ(settings.count("SaveFileName"), 1u);
+    EXPECT_EQ(settings.at("SaveFileName"), batch.utf8_string());
+    EXPECT_FALSE(fs::exists(batch.utf8_string())) << "the cancelled chooser saved nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, RequestToEndTest, testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return "SIG" + std::string(sigabbrev_np(info.param));
+                         });
 
 // Tests run as root, and root writes even a read-only file: a settings path under a plain
 // file stands for a medium that cannot be written, since no one can make a directory there.
