@@ -24,6 +24,7 @@
 #include "framework/orlLoadBitmap.h"
 #include "framework/orlProductInfo.h"
 #include "framework/window/orlNativeDialogs.h"
+#include "framework/window/orlRecentFiles.h"
 #include "settings/MainConfig.h"
 #include "settings/orlSystemConfig.h"
 #include "ui/main/MainFrame.h"
@@ -130,6 +131,10 @@ bool App::Start(const wxArrayString& arguments) {
         // Let the window system place the second window rather than on top of the first.
         position = wxDefaultPosition;
     }
+
+    // What is saved from the program is nobody else's business: no file chosen in its file
+    // dialogs goes into the desktop's list of recent files.
+    orlLeaveRecentFilesAlone();
 
     auto* frame = new MainFrame(position);
     frame->SetSettingsSaver([this](wxWindow* parent) { return SaveSettings(parent); });
