@@ -1,7 +1,7 @@
 #include "app/App.h"
 
 #include <glib-unix.h>
-#include <gtk/gtk.h>
+#include <glib.h>
 #include <wx/cmdline.h>
 #include <wx/config.h>
 #include <wx/dialog.h>
@@ -23,6 +23,8 @@
 #include "framework/orlIdentity.h"
 #include "framework/orlLoadBitmap.h"
 #include "framework/orlProductInfo.h"
+#include "framework/window/orlNativeDialogs.h"
+#include "framework/window/orlRecentFiles.h"
 #include "settings/MainConfig.h"
 #include "settings/orlSystemConfig.h"
 #include "ui/main/MainFrame.h"
@@ -130,6 +132,10 @@ bool App::Start(const wxArrayString& arguments) {
         position = wxDefaultPosition;
     }
 
+    // What is saved from the program is nobody else's business: no file chosen in its file
+    // dialogs goes into the desktop's list of recent files.
+    orlLeaveRecentFilesAlone();
+
     auto* frame = new MainFrame(position);
     frame->SetSettingsSaver([this](wxWindow* parent) { return SaveSettings(parent); });
     frame->Show();
@@ -179,8 +185,10 @@ void App::CloseOnRequest() {
     // A dialog shown modally belongs to the code that showed it, often on its stack: closing
     // the main window under it would destroy it twice. So the modal dialogs are ended first,
     // as Cancel would end them, one at a time from the innermost: a dialog's loop can end only
-    // once every loop inside it has returned. The request is looked at again a moment later
-    // until the main loop alone runs; then the window is closed.
+    // once every loop inside it has returned. The dialogs GTK runs itself (the file chooser
+    // and the questions it asks) are not among the toolkit's windows and are always the
+    // innermost. The request is looked at again a moment later until the main loop alone
+    // runs; then the window is closed.
     std::vector<wxDialog*> modal;
     for (wxWindow* window : wxTopLevelWindows) {
         auto* dialog = dynamic_cast<wxDialog*>(window);
@@ -188,10 +196,17 @@ void App::CloseOnRequest() {
             modal.push_back(dialog);
         }
     }
-    const bool settled = static_cast<size_t>(gtk_main_level()) == modal.size() + 1;
-    if (!modal.empty() || !settled) {
+    const int native = orlCountNativeModalDialogs();
+    // Each loop runs this from a dispatch of its own: the main loop, then one for each dialog.
+    const int open = static_cast<int>(modal.size()) + native;
+    const bool settled = g_main_depth() == open + 1;
+    if (open > 0 || !settled) {
         if (settled) {
-            modal.back()->EndModal(wxID_CANCEL);
+            if (native > 0) {
+                orlCancelInnermostNativeDialog();
+            } else {
+                modal.back()->EndModal(wxID_CANCEL);
+            }
         }
         g_timeout_add(kCloseRetryMilliseconds, CloseAgain, this);
         return;

@@ -8,13 +8,18 @@
 #include <sys/stat.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/evtloop.h>
 #include <wx/msgout.h>
 #include <wx/notebook.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 #include <wx/weakref.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -35,6 +40,8 @@
 #include "support/MessageBoxExpectation.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
+#include "support/TestGuards.h"
+#include "support/TextFiles.h"
 #include "support/WaitForEvents.h"
 #include "ui/main/CombinationPage.h"
 #include "ui/main/MainFrame.h"
@@ -393,6 +400,222 @@ INSTANTIATE_TEST_SUITE_P(
                     EndedStart{"ShortVersion", {"-v"}, 0, true, ""},
                     EndedStart{"LongVersion", {"--version"}, 0, true, ""}),
     [](const testing::TestParamInfo<EndedStart>& info) { return std::string(info.param.name); });
+
+// The file chooser GTK shows for the batch's Save button, once it is on the screen.
+GtkWidget* ShownFileChooser() {
+    GtkWidget* shown = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item != nullptr; item = item->next) {
+        auto* window = static_cast<GtkWidget*>(item->data);
+        if (GTK_IS_FILE_CHOOSER_DIALOG(window) && gtk_widget_get_mapped(window)) {
+            shown = window;
+        }
+    }
+    g_list_free(windows);
+    return shown;
+}
+
+// The desktop's list of recent files as another program left it: one file of its own.
+const char kOtherProgramsList[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<xbel version=\"1.0\"\n"
+    "      xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
+    "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\"\n"
+    ">\n"
+    "  <bookmark href=\"file:///home/jdoe/letter.txt\" added=\"2026-01-02T03:04:05.000000Z\" "
+    "modified=\"2026-01-02T03:04:05.000000Z\" visited=\"2026-01-02T03:04:05.000000Z\">\n"
+    "    <info>\n"
+    "      <metadata owner=\"http://freedesktop.org\">\n"
+    "        <mime:mime-type type=\"text/plain\"/>\n"
+    "        <bookmark:applications>\n"
+    "          <bookmark:application name=\"editor\" exec=\"&apos;editor %u&apos;\" "
+    "modified=\"2026-01-02T03:04:05.000000Z\" count=\"1\"/>\n"
+    "        </bookmark:applications>\n"
+    "      </metadata>\n"
+    "    </info>\n"
+    "  </bookmark>\n"
+    "</xbel>\n";
+
+// True once the chooser has read its directory and taken the file name in.
+bool TakesAFile(GtkWidget* chooser) {
+    gchar* path = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(chooser));
+    const bool taken = path != nullptr;
+    g_free(path);
+    return taken;
+}
+
+// A batch saved through GTK's file chooser, as the user saves it: the file is written, but the
+// desktop's list of recent files neither gets it nor loses the other programs' files, however
+// long the program runs on and when it ends. (GTK records every file chosen in its chooser.)
+TEST_F(AppStartTest, ABatchSavedThroughTheFileChooserStaysOutOfTheRecentFiles) {
+    const std::string dataDirectory = g_get_user_data_dir();
+    if (dataDirectory.find("app_tests_data") == std::string::npos) {
+        GTEST_SKIP() << "the data directory is the user's own: " << dataDirectory;
+    }
+    fs::create_directories(dataDirectory);
+    const std::string list = dataDirectory + "/recently-used.xbel";
+    {
+        std::ofstream out(list, std::ios::binary | std::ios::trunc);
+        out << kOtherProgramsList;
+    }
+    testsupport::RealFileDialogs realDialogs;
+    const wxString file = dir.At("settings.ini");
+    const wxString batch = dir.At("batch.txt");
+    dir.WriteFile("settings.ini", "PluralCreate=1\nSaveFileName=" + batch.utf8_string() + "\n");
+    ASSERT_TRUE(Start({"tessarin", "--initial=" + file}));
+    gboolean recording = TRUE;
+    g_object_get(gtk_settings_get_default(), "gtk-recent-files-enabled", &recording, nullptr);
+    EXPECT_FALSE(recording) << "the chooser offers no recent files";
+    wxWeakRef<wxWindow> frame(MainWindow());
+    ASSERT_TRUE(frame);
+    Press(MainFrame::kCreateId);
+
+    // Save is pressed from the main loop, the chooser (opened on batch.txt) is answered with
+    // Save once it is on the screen, and the loop ends once GTK has announced its change to
+    // the list, which it writes then and again when the loop ends.
+    wxGUIEventLoop loop;
+    bool accepted = false;
+    bool announced = false;
+    gulong announcement = 0;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    wxTimer watch;
+    watch.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        GtkWidget* chooser = ShownFileChooser();
+        if (announced || std::chrono::steady_clock::now() > giveUp) {
+            if (chooser != nullptr) {
+                gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_CANCEL);
+            } else {
+                loop.Exit();
+            }
+        } else if (chooser != nullptr && !accepted && TakesAFile(chooser)) {
+            accepted = true;
+            announcement = g_signal_connect(gtk_recent_manager_get_default(), "changed",
+                                            G_CALLBACK(+[](GtkRecentManager*, gpointer flag) {
+                                                *static_cast<bool*>(flag) = true;
+                                            }),
+                                            &announced);
+            gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_ACCEPT);
+        }
+    });
+    watch.Start(10);
+    frame->CallAfter([this] { Press(wxID_SAVEAS); });
+    loop.Run();
+    watch.Stop();
+    if (announcement != 0) {
+        g_signal_handler_disconnect(gtk_recent_manager_get_default(), announcement);
+    }
+
+    EXPECT_TRUE(announced) << "GTK was asked to record the chosen file";
+    EXPECT_TRUE(fs::exists(batch.utf8_string())) << "the batch was saved";
+    EXPECT_EQ(testsupport::ReadFile(list), kOtherProgramsList);
+    fs::remove(list);
+}
+
+// The modal dialog GTK shows over its file chooser (whether to replace a file), once shown.
+GtkWidget* ShownQuestion() {
+    GtkWidget* shown = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* item = windows; item != nullptr; item = item->next) {
+        auto* window = static_cast<GtkWidget*>(item->data);
+        if (GTK_IS_MESSAGE_DIALOG(window) && gtk_widget_get_mapped(window) &&
+            gtk_window_get_modal(GTK_WINDOW(window))) {
+            shown = window;
+        }
+    }
+    g_list_free(windows);
+    return shown;
+}
+
+// A request to end and what is open when it comes.
+struct RequestToEnd {
+    const char* name;
+    int signal;
+    bool replacing;  // Save was answered over an existing file: GTK asks whether to replace it
+};
+
+void PrintTo(const RequestToEnd& request, std::ostream* out) {
+    *out << request.name;
+}
+
+// The session ending, a kill or Ctrl+C while the batch's file chooser is open, or the question
+// it asks over an existing file: each is cancelled as its Cancel button would be, from the
+// innermost, the window closes and the settings are written, as with the program's own
+// dialogs. No file is written. (GTK runs these dialogs itself, outside the toolkit's list of
+// windows: the request used to wait for them for good.)
+class RequestToEndTest : public AppStartTest, public testing::WithParamInterface<RequestToEnd> {};
+
+TEST_P(RequestToEndTest, CancelsTheFileChooserAndItsQuestionAndWritesTheSettings) {
+    const RequestToEnd& c = GetParam();
+    testsupport::RealFileDialogs realDialogs;
+    const wxString file = dir.At("settings.ini");
+    const wxString batch = dir.At("batch.txt");
+    const std::string kept = "kept as it was\n";
+    if (c.replacing) {
+        dir.WriteFile("batch.txt", kept);
+    }
+    dir.WriteFile("settings.ini", "PluralCreate=1\nSaveFileName=" + batch.utf8_string() + "\n");
+    ASSERT_TRUE(Start({"tessarin", "--initial=" + file}));
+    wxWeakRef<wxWindow> frame(MainWindow());
+    ASSERT_TRUE(frame);
+    Press(MainFrame::kCreateId);  // a batch to save
+
+    // As in the program, a main loop runs; Save opens the chooser from it, and the request
+    // comes once the chooser, or its question, is on the screen. Should a dialog still be open
+    // long after, the test cancels it itself, so that the loop ends either way.
+    wxGUIEventLoop loop;
+    bool accepted = false;
+    bool raised = false;
+    bool cancelledByTest = false;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    wxTimer watch;
+    watch.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        GtkWidget* chooser = ShownFileChooser();
+        GtkWidget* question = ShownQuestion();
+        GtkWidget* innermost = question != nullptr ? question : chooser;
+        if (!frame || std::chrono::steady_clock::now() > giveUp + std::chrono::seconds(20)) {
+            loop.Exit();
+        } else if (std::chrono::steady_clock::now() > giveUp) {
+            if (innermost != nullptr) {
+                cancelledByTest = true;
+                gtk_dialog_response(GTK_DIALOG(innermost), GTK_RESPONSE_CANCEL);
+            }
+        } else if (c.replacing && chooser != nullptr && !accepted && TakesAFile(chooser)) {
+            accepted = true;
+            gtk_dialog_response(GTK_DIALOG(chooser), GTK_RESPONSE_ACCEPT);
+        } else if (innermost != nullptr && (question != nullptr) == c.replacing && !raised) {
+            raised = true;
+            std::raise(c.signal);
+        }
+    });
+    watch.Start(10);
+    frame->CallAfter([this] { Press(wxID_SAVEAS); });
+    loop.Run();
+    watch.Stop();
+
+    EXPECT_TRUE(raised) << "the dialog was shown";
+    EXPECT_FALSE(cancelledByTest) << "the request left a dialog open";
+    ASSERT_FALSE(frame) << "the window closed";
+    app->SetTopWindow(nullptr);
+    app->Finish();
+    const std::map<std::string, std::string> settings = ReadSettings(file);
+    EXPECT_EQ(settings.count("Version"), 1u) << "the settings were written";
+    ASSERT_EQ(settings.count("SaveFileName"), 1u);
+    EXPECT_EQ(settings.at("SaveFileName"), batch.utf8_string());
+    if (c.replacing) {
+        EXPECT_EQ(testsupport::ReadFile(batch.utf8_string()), kept) << "the file was not replaced";
+    } else {
+        EXPECT_FALSE(fs::exists(batch.utf8_string())) << "no file was saved";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, RequestToEndTest,
+                         testing::Values(RequestToEnd{"TermOverTheChooser", SIGTERM, false},
+                                         RequestToEnd{"IntOverTheChooser", SIGINT, false},
+                                         RequestToEnd{"HupOverTheChooser", SIGHUP, false},
+                                         RequestToEnd{"TermOverTheQuestion", SIGTERM, true}),
+                         [](const testing::TestParamInfo<RequestToEnd>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // Tests run as root, and root writes even a read-only file: a settings path under a plain
 // file stands for a medium that cannot be written, since no one can make a directory there.

@@ -72,6 +72,10 @@ int RunGuiTests(int argc, char** argv) {
         return RUN_ALL_TESTS();
     }
 
+    // GTK's file and font choosers keep settings of their own (sizes, columns) in the desktop's
+    // settings store; the tests' choosers keep theirs in memory and leave the user's alone.
+    setenv("GSETTINGS_BACKEND", "memory", 1);
+
     std::unique_ptr<testsupport::PrivateDisplay> ownDisplay;
     if (OwnDisplayAsked() && !(ownDisplay = StartOwnDisplay())) {
         return 1;

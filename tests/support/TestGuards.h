@@ -11,6 +11,17 @@ void InstallBaseGuards();
 // failure. Needs the windowed toolkit.
 void InstallGuiGuards();
 
+// While one lives, the toolkit's file dialogs are shown for real, as the program shows them,
+// instead of being answered with Cancel as unexpected: for tests of what happens while one is
+// open. Each must be ended by the test or by the code under test.
+class RealFileDialogs {
+  public:
+    RealFileDialogs();
+    ~RealFileDialogs();
+    RealFileDialogs(const RealFileDialogs&) = delete;
+    RealFileDialogs& operator=(const RealFileDialogs&) = delete;
+};
+
 // True when GoogleTest only lists the tests (as the build does to discover them).
 bool ListingTestsOnly();
 
