@@ -6,8 +6,10 @@
 #include <wx/init.h>
 #include <wx/intl.h>
 #include <wx/log.h>
+#include <wx/translation.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -256,8 +258,10 @@ int Check(const Request& request, const PasswordConfig& config, std::FILE* in, O
 }
 
 // The toolkit's base for the modes without a window: a plain application object (the windowed
-// toolkit is never started), the toolkit's logging off, and the messages in the user's
-// language from the same catalogs as the window's.
+// toolkit is never started), the toolkit's logging off, the process's locale from the
+// environment, and the messages in the user's language from the same catalogs as the
+// window's. No locale object of the toolkit is made: it would build its table of every
+// language, which these modes do not need.
 class ConsoleSession {
   public:
     ConsoleSession(int argc, char** argv) : m_toolkit(argc, argv) {
@@ -266,10 +270,17 @@ class ConsoleSession {
         }
         wxLog::EnableLogging(false);
         wxAppConsole::GetInstance()->SetAppName("tessarin");
-        m_locale.emplace(wxLANGUAGE_DEFAULT, wxLOCALE_DONT_LOAD_DEFAULT);
+        std::setlocale(LC_ALL, "");
         m_programPath = orlGetExecutablePath(argc > 0 ? argv[0] : "");
         LoadProgramCatalogs(wxFileName(m_programPath).GetPath(), "tessarin");
     }
+    ~ConsoleSession() {
+        if (m_toolkit.IsOk()) {
+            wxTranslations::Set(nullptr);
+        }
+    }
+    ConsoleSession(const ConsoleSession&) = delete;
+    ConsoleSession& operator=(const ConsoleSession&) = delete;
 
     bool IsOk() const { return m_toolkit.IsOk(); }
     const wxString& ProgramPath() const { return m_programPath; }
@@ -280,7 +291,6 @@ class ConsoleSession {
         ConsoleApplication() { wxApp::SetInstance(new wxAppConsole); }
     } m_application;
     wxInitializer m_toolkit;
-    std::optional<wxLocale> m_locale;
     wxString m_programPath;
 };
 

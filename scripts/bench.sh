@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks, after installing the large word list they measure with and
-# the system's password checker the terminal check is measured against.
+# Builds and runs the benchmarks, after installing the large word list they measure with, the
+# system's password checker the terminal check is measured against and the password generator
+# the terminal generation is measured against; then compares whole processes side by side, in
+# alternation: `tessarin --generate --count=1000` against `pwgen -s -y 20 1000`, and the time to
+# the main window's first appearance against a one-frame program of the toolkit (under Xvfb).
+# TESSARIN_BENCH_RUNS sets the runs of each side (21).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 missing=()
-for p in wamerican-insane cracklib-runtime; do
+for p in wamerican-insane cracklib-runtime pwgen; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
         missing+=("$p")
     fi
@@ -23,3 +27,73 @@ build_dir=${TESSARIN_BUILD_DIR:-build}
 for bench in "$build_dir"/bench/*_bench; do
     "$bench" "$@"
 done
+
+runs=${TESSARIN_BENCH_RUNS:-21}
+program=$build_dir/bin/tessarin
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# The median of the numbers on standard input.
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
+
+# Milliseconds one run of the command takes, start to end.
+elapsed() {
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    awk -v ns=$((end - start)) 'BEGIN { printf "%.2f\n", ns / 1e6 }'
+}
+
+# Runs each side once per round, alternating, and prints both medians and their ratio.
+compare() {
+    local name=$1 a_file=$scratch/a b_file=$scratch/b
+    shift
+    : >"$a_file"
+    : >"$b_file"
+    for ((i = 0; i < runs; i++)); do
+        "$side_a" >>"$a_file"
+        "$side_b" >>"$b_file"
+    done
+    local a b
+    a=$(median <"$a_file")
+    b=$(median <"$b_file")
+    awk -v n="$name" -v a="$a" -v b="$b" -v r="$runs" \
+        'BEGIN { printf "%s: %.2f ms against %.2f ms, ratio %.2f (medians of %d runs)\n", n, a, b, a / b, r }'
+}
+
+# Terminal generation: the standard specification, length 20, every kind, the high-level
+# check, the default dictionary; no display.
+cat >"$scratch/generate.ini" <<'SETTINGS'
+Standard=1
+DeterSimplePassword=1
+StrengthCheckLevel=2
+[StandardUseChar]
+Length=20
+AlphabetUpper=1
+AlphabetLower=1
+Numeric=1
+Symbol=1
+UseAllKind=1
+SETTINGS
+generate_tessarin() { DISPLAY= elapsed "$program" -i "$scratch/generate.ini" -g --count=1000; }
+generate_pwgen() { elapsed pwgen -s -y 20 1000; }
+side_a=generate_tessarin side_b=generate_pwgen compare "tessarin --generate --count=1000 against pwgen -s -y 20 1000"
+
+# The main window's first appearance on a display of its own, against the one-frame program.
+mkdir -p "$scratch/home"
+window_tessarin() {
+    HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home "$build_dir/bench/first_map" "$program" \
+        -i "$scratch/window.ini"
+}
+window_minimal() { HOME=$scratch/home "$build_dir/bench/first_map" "$build_dir/bench/minimal_frame"; }
+export -f window_tessarin window_minimal 2>/dev/null || true
+window_compare() {
+    side_a=window_tessarin side_b=window_minimal compare "the main window against the one-frame program"
+}
+export NO_AT_BRIDGE=1
+export scratch program build_dir runs
+export -f median compare window_compare window_tessarin window_minimal
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c window_compare

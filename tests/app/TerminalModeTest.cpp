@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -573,6 +574,44 @@ TEST_F(TerminalModeTest, AMissingWindowProgramIsToldWithItsPath) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "tessarin: the window program " + alone.At("tessarin-window").utf8_string() +
                            " could not be started: No such file or directory\n");
+}
+
+}  // namespace
+
+namespace {
+
+// The messages speak the first of the user's languages that the program has a catalog for,
+// as the window does; in the C locale, or in a language without one, English. (The built
+// program itself, beside its catalogs.)
+TEST_F(TerminalModeTest, MessagesSpeakTheFirstOfTheUsersLanguagesThatHasACatalog) {
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> environment;
+        std::string said;
+    };
+    const std::string japanese = "--count には 1 から 1000 までの値を指定してください\n";
+    const std::string english = "--count must be from 1 to 1000\n";
+    const Case cases[] = {
+        {"Japanese", {{"LANG", "ja_JP.UTF-8"}}, japanese},
+        {"a first choice without a catalog",
+         {{"LANGUAGE", "de:ja"}, {"LANG", "ja_JP.UTF-8"}},
+         japanese},
+        {"English", {{"LANG", "C.UTF-8"}}, english},
+        {"LANGUAGE in the C locale", {{"LANGUAGE", "ja"}, {"LANG", "C.UTF-8"}}, english},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::map<std::string, std::string> environment = {
+            {"DISPLAY", ""}, {"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", ""}};
+        for (const auto& [name, value] : c.environment) {
+            environment[name] = value;
+        }
+        const testsupport::ProgramRun run =
+            testsupport::RunProgram({TESSARIN_EXECUTABLE, "-i", SettingsPath(), "-g", "--count=0"},
+                                    testsupport::EnvironmentWith(environment));
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, c.said);
+    }
 }
 
 }  // namespace
