@@ -117,7 +117,8 @@ bool App::Start(const wxArrayString& arguments) {
     if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
         config.Load(*store);
     }
-    Dictionary::Get().Load(config.GetDictionaryDirectory());
+    // Read when first used, or once the window is on the screen, whichever comes first.
+    Dictionary::Get().LoadWhenUsed(config.GetDictionaryDirectory());
 
     // From here on a request to end waits for the main loop, which closes the window and
     // writes the settings. Installed before the single-instance name is taken, so that once
@@ -140,6 +141,7 @@ bool App::Start(const wxArrayString& arguments) {
     frame->SetSettingsSaver([this](wxWindow* parent) { return SaveSettings(parent); });
     frame->Show();
     SetTopWindow(frame);
+    CallAfter([] { Dictionary::Get().LoadIfWaiting(); });
     return true;
 }
 

@@ -171,7 +171,9 @@ bool LoadSettings(const wxString& programPath, const wxString& initialFile, std:
     if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
         config.Load(*store);
     }
-    Dictionary::Get().Load(config.GetDictionaryDirectory());
+    // Read only when the settings need its words: a dictionary item, or the check of simple
+    // passwords (which looks for words).
+    Dictionary::Get().LoadWhenUsed(config.GetDictionaryDirectory());
     return true;
 }
 

@@ -16,9 +16,10 @@ Dictionary& Dictionary::Get() {
 }
 
 bool Dictionary::Load(const wxString& directory) {
+    const wxString path = directory;  // the argument may be m_directory itself
     Clear();
-    m_directory = directory;
-    const bool loaded = LoadDirectory(directory);
+    m_directory = path;
+    const bool loaded = LoadDirectory(path);
     for (const auto& set : m_sets) {
         if (set) {
             set->ShrinkToFit();
@@ -27,7 +28,14 @@ bool Dictionary::Load(const wxString& directory) {
     return loaded;
 }
 
+void Dictionary::LoadWhenUsed(const wxString& directory) {
+    Clear();
+    m_directory = directory;
+    m_waiting = true;
+}
+
 void Dictionary::Clear() {
+    m_waiting = false;
     m_directory.clear();
     m_files.clear();
     m_sets.clear();
@@ -36,11 +44,13 @@ void Dictionary::Clear() {
 }
 
 bool Dictionary::LoadDirectory(const wxString& directory) {
+    LoadIfWaiting();
     WordFileWalk walk;
     return walk.Walk(directory, [this](const wxString& path) { return LoadFile(path); });
 }
 
 bool Dictionary::LoadFile(const wxString& path) {
+    LoadIfWaiting();
     m_files.Add(path);
     // The words join their sets' blocks; each set makes its table when first asked.
     WordFileReader reader;
@@ -73,6 +83,7 @@ const WordSet* Dictionary::SetOf(std::uint32_t length) const {
 }
 
 bool Dictionary::Contains(const wxString& word) const {
+    LoadIfWaiting();
     const WordSet* set = SetOf(static_cast<std::uint32_t>(word.length()));
     if (!set || word.empty()) {
         return false;
@@ -90,6 +101,7 @@ bool Dictionary::Contains(const wxString& word) const {
 }
 
 std::uint32_t Dictionary::CountWords(std::uint32_t a, std::uint32_t b) const {
+    LoadIfWaiting();
     const std::uint32_t from = std::max<std::uint32_t>(std::min(a, b), 1);
     const std::uint32_t to = std::min(std::max(a, b), m_maxLength);
     std::uint32_t count = 0;
@@ -102,6 +114,7 @@ std::uint32_t Dictionary::CountWords(std::uint32_t a, std::uint32_t b) const {
 }
 
 wxString Dictionary::GetWord(std::uint32_t firstLength, std::uint32_t index) const {
+    LoadIfWaiting();
     for (std::uint32_t length = std::max<std::uint32_t>(firstLength, 1); length <= m_maxLength;
          ++length) {
         const WordSet* set = SetOf(length);
@@ -118,6 +131,7 @@ wxString Dictionary::GetWord(std::uint32_t firstLength, std::uint32_t index) con
 }
 
 std::uint32_t Dictionary::GetCounts(std::vector<std::uint32_t>* counts) const {
+    LoadIfWaiting();
     if (counts) {
         counts->assign(m_maxLength, 0);
     }
@@ -134,6 +148,7 @@ std::uint32_t Dictionary::GetCounts(std::vector<std::uint32_t>* counts) const {
 }
 
 bool Dictionary::GetWords(std::uint32_t length, wxArrayString& words) const {
+    LoadIfWaiting();
     words.clear();
     const WordSet* set = SetOf(length);
     if (!set || set->GetCount() == 0) {
@@ -153,6 +168,7 @@ bool Dictionary::GetWords(std::uint32_t length, wxArrayString& words) const {
 }
 
 std::size_t Dictionary::GetMemoryUse() const {
+    LoadIfWaiting();
     std::size_t bytes = m_sets.capacity() * sizeof(m_sets[0]);
     for (const auto& set : m_sets) {
         if (set) {

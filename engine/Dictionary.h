@@ -27,6 +27,17 @@ class Dictionary {
     // the directory is missing or some file or subdirectory could not be read; whatever could
     // be read is loaded all the same.
     bool Load(const wxString& directory);
+    // Empties the dictionary and has it filled from the directory when it is first asked
+    // about its words or its files: every question below loads it first. A start-up that
+    // does not need the words yet does not wait for them, and one that never needs them (the
+    // terminal modes with settings that use no word) never reads them.
+    void LoadWhenUsed(const wxString& directory);
+    // Loads now what LoadWhenUsed left waiting; nothing when nothing waits.
+    void LoadIfWaiting() const {
+        if (m_waiting) {
+            const_cast<Dictionary*>(this)->Load(m_directory);
+        }
+    }
     void Clear();
 
     // Adds the word files of the directory and of its subdirectories down to eight levels
@@ -55,10 +66,19 @@ class Dictionary {
     bool GetWords(std::uint32_t length, wxArrayString& words) const;
 
     const wxString& GetDirectory() const { return m_directory; }
-    const wxArrayString& GetFiles() const { return m_files; }
-    std::uint32_t GetMinLength() const { return m_minLength; }
-    std::uint32_t GetMaxLength() const { return m_maxLength; }
-    bool IsEmpty() const { return m_maxLength == 0; }
+    const wxArrayString& GetFiles() const {
+        LoadIfWaiting();
+        return m_files;
+    }
+    std::uint32_t GetMinLength() const {
+        LoadIfWaiting();
+        return m_minLength;
+    }
+    std::uint32_t GetMaxLength() const {
+        LoadIfWaiting();
+        return m_maxLength;
+    }
+    bool IsEmpty() const { return GetMaxLength() == 0; }
 
     // Bytes held by the words and their tables.
     std::size_t GetMemoryUse() const;
@@ -73,4 +93,5 @@ class Dictionary {
     std::vector<std::unique_ptr<WordSet>> m_sets;  // by length; null where no word has it
     std::uint32_t m_minLength = 0;
     std::uint32_t m_maxLength = 0;
+    bool m_waiting = false;  // the files of m_directory are still to be read
 };

@@ -318,13 +318,12 @@ bool PasswordGenerator::CheckSetting(GenerationReporter& reporter) const {
         return !record.Fixed && record.Dictionary;
     };
 
-    if (m_dictionary->IsEmpty()) {
-        for (std::size_t i = 0; i < list.GetCount(); ++i) {
-            if (drawsWords(list[i])) {
-                reporter.ShowError(
-                    _("The dictionary cannot be used.\nPlease reconsider the setting"));
-                return false;
-            }
+    // The dictionary is asked only when an item draws words, so that a list without any
+    // never has it read.
+    for (std::size_t i = 0; i < list.GetCount(); ++i) {
+        if (drawsWords(list[i]) && m_dictionary->IsEmpty()) {
+            reporter.ShowError(_("The dictionary cannot be used.\nPlease reconsider the setting"));
+            return false;
         }
     }
     // The generator does not check dictionary elements, so every password would be a bare

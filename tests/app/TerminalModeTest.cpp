@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -611,6 +613,63 @@ TEST_F(TerminalModeTest, MessagesSpeakTheFirstOfTheUsersLanguagesThatHasACatalog
                                     testsupport::EnvironmentWith(environment));
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, c.said);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Whether the program opened its dictionary directory while it ran: the directory is watched
+// for being opened or read.
+bool ReadsTheDictionary(const std::function<void()>& run, const std::string& directory) {
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch < 0 || inotify_add_watch(watch, directory.c_str(), IN_OPEN | IN_ACCESS) < 0) {
+        ADD_FAILURE() << "cannot watch " << directory;
+        return false;
+    }
+    run();
+    char events[4096];
+    const bool read = ::read(watch, events, sizeof events) > 0;
+    close(watch);
+    return read;
+}
+
+// The dictionary is read only when the settings need its words: for dictionary items, and
+// for the check of simple passwords, which looks for words; never for settings without
+// either.
+TEST_F(TerminalModeTest, TheDictionaryIsReadOnlyWhenTheSettingsNeedItsWords) {
+    struct Case {
+        const char* name;
+        std::string settings;
+        std::vector<std::string> options;
+        bool reads;
+    };
+    const Case cases[] = {
+        {"the standard page without the check", Settings("DeterSimplePassword=0\n"), {"-g"}, false},
+        {"a combination without words and without the check",
+         Settings("Standard=0\nDeterSimplePassword=0\n",
+                  Record(1, "Fixed=1\nFixedString=ID-\n") + Record(2, "Length=6\n")),
+         {"-g", "-n", "5"},
+         false},
+        {"the check", kStandard, {"-g"}, true},
+        {"a dictionary item",
+         Settings("Standard=0\nDeterSimplePassword=0\n",
+                  Record(1, "Dictionary=1\nDictionaryMin=4\nDictionaryMax=4\n") +
+                      Record(2, "Length=3\n")),
+         {"-g"},
+         true},
+        {"checking lines", kStandard, {"-c"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::ProgramRun run;
+        const bool reads =
+            ReadsTheDictionary([&] { run = Run(c.options, c.settings, "Kq7#mZ2pL\n"); },
+                               program->At("dict").utf8_string());
+        EXPECT_LE(run.status, 1) << run.err;
+        EXPECT_NE(run.out, "");
+        EXPECT_EQ(reads, c.reads);
     }
 }
 

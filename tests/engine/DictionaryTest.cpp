@@ -434,3 +434,30 @@ TEST(DefaultDictionary, LoadsIntoASensibleWordSet) {
     EXPECT_FALSE(dictionary.Contains("xqzvt"));
 }
 #endif
+
+// A dictionary left to load when used reads its directory at the first question, not before:
+// a word file put there in between is in it, whichever question comes first.
+TEST(DictionaryLoadWhenUsedTest, ReadsTheDirectoryAtTheFirstQuestion) {
+    const std::vector<std::pair<const char*, std::function<void(const Dictionary&)>>> questions = {
+        {"Contains", [](const Dictionary& d) { EXPECT_TRUE(d.Contains("Lamp")); }},
+        {"CountWords", [](const Dictionary& d) { EXPECT_EQ(d.CountWords(4, 4), 2u); }},
+        {"GetWord", [](const Dictionary& d) { EXPECT_EQ(d.GetWord(4, 1), "desk"); }},
+        {"GetCounts", [](const Dictionary& d) { EXPECT_EQ(d.GetCounts(), 2u); }},
+        {"GetFiles", [](const Dictionary& d) { EXPECT_EQ(d.GetFiles().size(), 1u); }},
+        {"IsEmpty", [](const Dictionary& d) { EXPECT_FALSE(d.IsEmpty()); }},
+        {"GetMinLength", [](const Dictionary& d) { EXPECT_EQ(d.GetMinLength(), 4u); }},
+    };
+    for (const auto& [name, ask] : questions) {
+        SCOPED_TRACE(name);
+        TempDirectory dir;
+        Dictionary dictionary;
+        dictionary.LoadWhenUsed(dir.Root());
+        EXPECT_EQ(dictionary.GetDirectory(), dir.Root());
+        dir.WriteFile("words.dic", "lamp\ndesk\n");
+        ask(dictionary);
+        dir.WriteFile("more.dic", "moon\n");
+        EXPECT_EQ(dictionary.CountWords(1, 64), 2u) << "read once, at the first question";
+        EXPECT_TRUE(dictionary.Load(dir.Root()));
+        EXPECT_EQ(dictionary.CountWords(1, 64), 3u) << "a load reads again";
+    }
+}
