@@ -8,30 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-missing=()
-for p in wamerican-insane cracklib-runtime pwgen; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-if ((${#missing[@]} > 0)); then
-    sudo=()
-    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
-fi
-scripts/build.sh
-
 build_dir=${TESSARIN_BUILD_DIR:-build}
-for bench in "$build_dir"/bench/*_bench; do
-    "$bench" "$@"
-done
-
 runs=${TESSARIN_BENCH_RUNS:-21}
 program=$build_dir/bin/tessarin
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 
 # The median of the numbers on standard input.
 median() {
@@ -50,7 +29,6 @@ elapsed() {
 # Runs each side once per round, alternating, and prints both medians and their ratio.
 compare() {
     local name=$1 a_file=$scratch/a b_file=$scratch/b
-    shift
     : >"$a_file"
     : >"$b_file"
     for ((i = 0; i < runs; i++)); do
@@ -64,6 +42,43 @@ compare() {
         'BEGIN { printf "%s: %.2f ms against %.2f ms, ratio %.2f (medians of %d runs)\n", n, a, b, a / b, r }'
 }
 
+# The main window's first appearance on a display of its own, against the one-frame program.
+window_tessarin() {
+    HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home "$build_dir/bench/first_map" "$program" \
+        -i "$scratch/window.ini"
+}
+window_minimal() { HOME=$scratch/home "$build_dir/bench/first_map" "$build_dir/bench/minimal_frame"; }
+
+# Run again under Xvfb for the window's part alone.
+if [[ ${TESSARIN_BENCH_WINDOW_PART:-0} == 1 ]]; then
+    export NO_AT_BRIDGE=1
+    mkdir -p "$scratch/home"
+    side_a=window_tessarin side_b=window_minimal compare \
+        "the main window against the one-frame program"
+    exit 0
+fi
+
+scripts/setup.sh
+missing=()
+for p in wamerican-insane cracklib-runtime pwgen; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+if ((${#missing[@]} > 0)); then
+    sudo=()
+    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+scripts/build.sh
+
+for bench in "$build_dir"/bench/*_bench; do
+    "$bench" "$@"
+done
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 # Terminal generation: the standard specification, length 20, every kind, the high-level
 # check, the default dictionary; no display.
 cat >"$scratch/generate.ini" <<'SETTINGS'
@@ -80,20 +95,8 @@ UseAllKind=1
 SETTINGS
 generate_tessarin() { DISPLAY= elapsed "$program" -i "$scratch/generate.ini" -g --count=1000; }
 generate_pwgen() { elapsed pwgen -s -y 20 1000; }
-side_a=generate_tessarin side_b=generate_pwgen compare "tessarin --generate --count=1000 against pwgen -s -y 20 1000"
+side_a=generate_tessarin side_b=generate_pwgen \
+    compare "tessarin --generate --count=1000 against pwgen -s -y 20 1000"
 
-# The main window's first appearance on a display of its own, against the one-frame program.
-mkdir -p "$scratch/home"
-window_tessarin() {
-    HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home "$build_dir/bench/first_map" "$program" \
-        -i "$scratch/window.ini"
-}
-window_minimal() { HOME=$scratch/home "$build_dir/bench/first_map" "$build_dir/bench/minimal_frame"; }
-export -f window_tessarin window_minimal 2>/dev/null || true
-window_compare() {
-    side_a=window_tessarin side_b=window_minimal compare "the main window against the one-frame program"
-}
-export NO_AT_BRIDGE=1
-export scratch program build_dir runs
-export -f median compare window_compare window_tessarin window_minimal
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c window_compare
+TESSARIN_BENCH_WINDOW_PART=1 scratch=$scratch \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$PWD/scripts/bench.sh"
