@@ -150,26 +150,30 @@ bool LoadSettings(const wxString& programPath, const wxString& initialFile, std:
                   PasswordConfig& config) {
     orlSystemConfig& locator = orlSystemConfig::Get();
     locator.Init("tessarin", programPath);
-    const wxString path = locator.GetStoreFileName(initialFile);
-    switch (orlCheckSettingsFile(path)) {
-        case orlSettingsFileState::Missing:
-        case orlSettingsFileState::Usable:
-            break;
-        case orlSettingsFileState::Unreadable:
-            Print(err, wxString::Format(_("tessarin: the settings file %s cannot be read"), path) +
-                           "\n");
-            return false;
-        case orlSettingsFileState::Refused:
-            Print(err, wxString::Format(_("tessarin: %s does not look like a settings file (it is "
-                                          "too large or too long, it holds lines that a settings "
-                                          "file does not have, or it is not a plain file)"),
-                                        path) +
-                           "\n");
-            return false;
-    }
     config.SetDefaults();
     if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
         config.Load(*store);
+    } else {
+        // No store: no file (the defaults stand), or one that was not read; say why.
+        const wxString path = locator.GetStoreFileName(initialFile);
+        switch (orlCheckSettingsFile(path)) {
+            case orlSettingsFileState::Missing:
+            case orlSettingsFileState::Usable:
+                break;
+            case orlSettingsFileState::Unreadable:
+                Print(err,
+                      wxString::Format(_("tessarin: the settings file %s cannot be read"), path) +
+                          "\n");
+                return false;
+            case orlSettingsFileState::Refused:
+                Print(err,
+                      wxString::Format(_("tessarin: %s does not look like a settings file (it is "
+                                         "too large or too long, it holds lines that a settings "
+                                         "file does not have, or it is not a plain file)"),
+                                       path) +
+                          "\n");
+                return false;
+        }
     }
     // Read only when the settings need its words: a dictionary item, or the check of simple
     // passwords (which looks for words).

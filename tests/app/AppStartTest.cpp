@@ -38,6 +38,7 @@
 #include "support/DialogExpectation.h"
 #include "support/LogDialogExpectation.h"
 #include "support/MessageBoxExpectation.h"
+#include "support/RecentFilesList.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 #include "support/TestGuards.h"
@@ -415,27 +416,6 @@ GtkWidget* ShownFileChooser() {
     return shown;
 }
 
-// The desktop's list of recent files as another program left it: one file of its own.
-const char kOtherProgramsList[] =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<xbel version=\"1.0\"\n"
-    "      xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
-    "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\"\n"
-    ">\n"
-    "  <bookmark href=\"file:///home/jdoe/letter.txt\" added=\"2026-01-02T03:04:05.000000Z\" "
-    "modified=\"2026-01-02T03:04:05.000000Z\" visited=\"2026-01-02T03:04:05.000000Z\">\n"
-    "    <info>\n"
-    "      <metadata owner=\"http://freedesktop.org\">\n"
-    "        <mime:mime-type type=\"text/plain\"/>\n"
-    "        <bookmark:applications>\n"
-    "          <bookmark:application name=\"editor\" exec=\"&apos;editor %u&apos;\" "
-    "modified=\"2026-01-02T03:04:05.000000Z\" count=\"1\"/>\n"
-    "        </bookmark:applications>\n"
-    "      </metadata>\n"
-    "    </info>\n"
-    "  </bookmark>\n"
-    "</xbel>\n";
-
 // True once the chooser has read its directory and taken the file name in.
 bool TakesAFile(GtkWidget* chooser) {
     gchar* path = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(chooser));
@@ -456,7 +436,7 @@ TEST_F(AppStartTest, ABatchSavedThroughTheFileChooserStaysOutOfTheRecentFiles) {
     const std::string list = dataDirectory + "/recently-used.xbel";
     {
         std::ofstream out(list, std::ios::binary | std::ios::trunc);
-        out << kOtherProgramsList;
+        out << testsupport::kOtherProgramsRecentFiles;
     }
     testsupport::RealFileDialogs realDialogs;
     const wxString file = dir.At("settings.ini");
@@ -507,7 +487,7 @@ TEST_F(AppStartTest, ABatchSavedThroughTheFileChooserStaysOutOfTheRecentFiles) {
 
     EXPECT_TRUE(announced) << "GTK was asked to record the chosen file";
     EXPECT_TRUE(fs::exists(batch.utf8_string())) << "the batch was saved";
-    EXPECT_EQ(testsupport::ReadFile(list), kOtherProgramsList);
+    EXPECT_EQ(testsupport::ReadFile(list), testsupport::kOtherProgramsRecentFiles);
     fs::remove(list);
 }
 

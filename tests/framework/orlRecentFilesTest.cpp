@@ -6,32 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "support/RecentFilesList.h"
 #include "support/TempDirectory.h"
 #include "support/TextFiles.h"
 #include "support/WaitForEvents.h"
 
 namespace {
-
-// The list of recent files as another program left it: one file of its own.
-const char kOtherProgramsList[] =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<xbel version=\"1.0\"\n"
-    "      xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
-    "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\"\n"
-    ">\n"
-    "  <bookmark href=\"file:///home/jdoe/letter.txt\" added=\"2026-01-02T03:04:05.000000Z\" "
-    "modified=\"2026-01-02T03:04:05.000000Z\" visited=\"2026-01-02T03:04:05.000000Z\">\n"
-    "    <info>\n"
-    "      <metadata owner=\"http://freedesktop.org\">\n"
-    "        <mime:mime-type type=\"text/plain\"/>\n"
-    "        <bookmark:applications>\n"
-    "          <bookmark:application name=\"editor\" exec=\"&apos;editor %u&apos;\" "
-    "modified=\"2026-01-02T03:04:05.000000Z\" count=\"1\"/>\n"
-    "        </bookmark:applications>\n"
-    "      </metadata>\n"
-    "    </info>\n"
-    "  </bookmark>\n"
-    "</xbel>\n";
 
 TEST(orlRecentFiles, TheDesktopSettingIsTurnedOff) {
     orlLeaveRecentFilesAlone();
@@ -49,7 +29,7 @@ TEST(orlRecentFiles, AChosenFileIsNotRecordedAndTheListIsLeftAsItWas) {
         const char* list;  // nullptr: there is no list yet
     };
     const Case cases[] = {
-        {"a list of another program", kOtherProgramsList},
+        {"a list of another program", testsupport::kOtherProgramsRecentFiles},
         {"no list", nullptr},
     };
     orlLeaveRecentFilesAlone();
