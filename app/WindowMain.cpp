@@ -4,7 +4,7 @@
 // it runs them as the command would. Before anything else the process makes sure again that no
 // core file can hold a password (starting a program makes it dumpable again), holds the numbers
 // of closed standard streams, settles its locale and makes the toolkit's failed checks a line
-// on standard error instead of a box.
+// on standard error instead of a box; the toolkit then starts without OpenGL.
 #include <wx/app.h>
 #include <wx/init.h>
 
@@ -17,6 +17,7 @@
 #include "app/ProcessLocale.h"
 #include "app/StandardStreams.h"
 #include "app/TerminalMode.h"
+#include "app/ToolkitWithoutOpenGL.h"
 
 wxIMPLEMENT_APP_NO_MAIN(App);
 
@@ -28,7 +29,14 @@ int main(int argc, char** argv) {
     if (IsTerminalRequest(argc, argv)) {
         return RunTerminalMode(argc, argv, stdin, stdout, stderr);
     }
-    if (!wxEntryStart(argc, argv)) {
+    bool started = false;
+    {
+        // GTK reads the environment as it starts; what is started from the window later sees
+        // the user's.
+        const ToolkitWithoutOpenGL withoutOpenGL;
+        started = wxEntryStart(argc, argv);
+    }
+    if (!started) {
         return ReportNoDisplay(argc, argv, stderr);
     }
     int status = 0;

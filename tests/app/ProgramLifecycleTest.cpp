@@ -149,6 +149,46 @@ TEST_F(ProgramLifecycleTest, ARequestToEndClosesTheWindowAndWritesTheSettings) {
     }
 }
 
+// The window draws with the processor alone: the display's OpenGL driver, which GTK would load
+// as it starts (on a machine without a graphics driver, the software renderer and its
+// compiler), is never loaded into the process. GTK probes it only when no GTK program before
+// it on the display has left the result on the root window, as the test process has.
+TEST_F(ProgramLifecycleTest, TheWindowAppearsWithoutLoadingOpenGL) {
+    Display* display = testsupport::XDisplay();
+    XDeleteProperty(display, DefaultRootWindow(display),
+                    XInternAtom(display, "GDK_VISUALS", False));
+    XSync(display, False);
+    const std::vector<std::string> environment =
+        testsupport::EnvironmentWith({{"HOME", Home()},
+                                      {"XDG_CONFIG_HOME", At("config")},
+                                      {"NO_AT_BRIDGE", "1"},
+                                      {"GDK_GL", ""}});
+    testsupport::BackgroundProgram program({TESSARIN_EXECUTABLE, "-i", SettingsPath()}, environment,
+                                           dir.Root().utf8_string(), At("program.err"));
+    ASSERT_TRUE(program.Started());
+    const Window frame = testsupport::WaitForWindowOf(
+        program.Pid(), [](const std::string& title) { return title == "tessarin"; },
+        std::chrono::milliseconds(kLimitMilliseconds));
+    ASSERT_NE(frame, None) << program.Errors();
+
+    const std::vector<std::string> maps =
+        LinesOf(ReadFile("/proc/" + std::to_string(program.Pid()) + "/maps"));
+    ASSERT_FALSE(maps.empty());
+    std::set<std::string> loaded;
+    for (const std::string& line : maps) {
+        for (const char* library : {"/libGL", "/libEGL", "/dri/", "/libLLVM"}) {
+            if (line.find(library) != std::string::npos) {
+                loaded.insert(line.substr(line.find('/')));
+            }
+        }
+    }
+    EXPECT_TRUE(loaded.empty()) << testing::PrintToString(loaded);
+    ASSERT_TRUE(program.Signal(SIGTERM));
+    ASSERT_TRUE(program.WaitForExit(kLimitMilliseconds)) << program.Errors();
+    EXPECT_EQ(program.Status(), 0) << program.Errors();
+    EXPECT_EQ(program.Errors(), "");
+}
+
 // A request to end while dialogs are open, one shown from another: each is cancelled, from
 // the innermost out, before the window closes; nothing typed into them is kept, the settings
 // are written and the program ends normally. (Closing the window under an open dialog used to

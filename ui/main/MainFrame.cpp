@@ -94,7 +94,6 @@ wxEND_EVENT_TABLE()
     : wxFrame(nullptr, kFrameId, _("tessarin"), FittedToDesktop(position), wxDefaultSize,
               wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, "frame"),
       m_dictionary(dictionary) {
-    SetIcons(CreateApplicationIcons());
     BuildControls();
     TransferDataToWindow();
     createButton->SetFocus();
@@ -264,6 +263,9 @@ bool MainFrame::Show(bool show) {
         // it can, and the first layout is the one every later rebuild makes.
         shownOnce = true;
         Rebuild();
+        // The icons are drawn once the window is up: the window manager takes them when they
+        // come, and the window appears a few milliseconds sooner.
+        CallAfter([this] { SetIcons(CreateApplicationIcons()); });
     }
     if (show) {
         orlApplyTabOrder(this);

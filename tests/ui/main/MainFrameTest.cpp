@@ -26,6 +26,7 @@
 #include "support/MessageBoxExpectation.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
+#include "ui/main/ModePictures.h"
 #include "ui/preferences/PreferenceDialog.h"
 
 template <>
@@ -588,6 +589,16 @@ TEST_F(MainFrameTest, TabFollowsTheButtonsOrderFromTheMomentTheWindowIsShown) {
         expected.push_back(GTK_WIDGET(Button(id)->GetHandle()));
     }
     EXPECT_EQ(buttons, expected);
+}
+
+// Drawn once the window is up; the window manager then has them at every size.
+TEST_F(MainFrameTest, TheShownWindowCarriesTheApplicationIcons) {
+    Open();
+    const size_t sizes = ApplicationIconSizes().size();
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return frame->GetIcons().GetIconCount() == sizes; }));
+    const wxIcon icon = frame->GetIcons().GetIcon(wxSize(32, 32), wxIconBundle::FALLBACK_NONE);
+    ASSERT_TRUE(icon.IsOk());
+    EXPECT_EQ(icon.GetWidth(), 32);
 }
 
 TEST_F(MainFrameTest, SwitchingTheModeTwiceRestoresTheFirstLayout) {
