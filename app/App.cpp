@@ -26,7 +26,7 @@
 #include "framework/window/orlNativeDialogs.h"
 #include "framework/window/orlRecentFiles.h"
 #include "settings/MainConfig.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/ModePictures.h"
 

@@ -7,7 +7,7 @@
 #include "framework/dialogs/orlLogDialog.h"
 #include "framework/dialogs/orlShowError.h"
 #include "settings/MainConfig.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 
 bool SaveMainSettings(wxWindow* parent, const wxString& appName, const wxString& initialFile) {
     const orlSystemConfig& locator = orlSystemConfig::Get();

@@ -23,7 +23,7 @@
 #include "engine/StrengthTest.h"
 #include "framework/codes/orlUtf8Text.h"
 #include "settings/PasswordConfig.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 
 namespace {
 

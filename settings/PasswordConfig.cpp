@@ -5,7 +5,7 @@
 #include "engine/SymbolStrings.h"
 #include "framework/codes/orlCodeFunctions.h"
 #include "framework/orlFileName.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 
 namespace {
 

@@ -33,7 +33,7 @@
 #include "framework/dialogs/orlAbout.h"
 #include "framework/orlIdentity.h"
 #include "settings/MainConfig.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 #include "support/CountingBell.h"
 #include "support/DialogExpectation.h"
 #include "support/LogDialogExpectation.h"

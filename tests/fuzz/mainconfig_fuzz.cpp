@@ -9,7 +9,7 @@
 
 #include "FuzzSupport.h"
 #include "settings/MainConfig.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "framework/window/orlDisplayList.h"
 #include "framework/window/orlTopLevelWindowBase.h"
 #include "settings/MainConfig.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 #include "support/FixedIdentity.h"
 #include "support/TempDirectory.h"
 

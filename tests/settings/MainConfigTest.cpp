@@ -19,7 +19,7 @@
 #include "framework/window/orlDisplayList.h"
 #include "framework/window/orlLibraryConfig.h"
 #include "framework/window/orlTopLevelWindowBase.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 #include "support/CountingLog.h"
 #include "support/FixedIdentity.h"
 #include "support/MemoryStore.h"

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 #include "support/TempDirectory.h"
 #include "support/WatchedFileSteps.h"
 

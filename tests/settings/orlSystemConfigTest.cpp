@@ -1,4 +1,4 @@
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -14,7 +14,7 @@
 #include "framework/window/orlDisplayFit.h"
 #include "framework/window/orlTabOrder.h"
 #include "settings/MainConfig.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 #include "ui/main/EnterPressesDefault.h"
 #include "ui/main/ModePictures.h"
 #include "ui/preferences/PreferenceDialog.h"

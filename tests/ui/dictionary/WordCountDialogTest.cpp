@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "DictionaryBrowserFixture.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 
 namespace {
 

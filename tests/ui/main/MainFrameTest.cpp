@@ -16,7 +16,7 @@
 
 #include "engine/Dictionary.h"
 #include "framework/orlWindowTestSupport.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 #include "support/ClipboardText.h"
 #include "support/DialogExpectation.h"
 #include "support/FocusChecks.h"

@@ -1,4 +1,4 @@
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 
 #include <sys/stat.h>
 #include <wx/debug.h>
@@ -21,7 +21,7 @@
 #include "framework/orlFileName.h"
 #include "framework/orlIdentity.h"
 #include "framework/orlPlainFile.h"
-#include "settings/orlSettingsFileStore.h"
+#include "framework/config/orlSettingsFileStore.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "settings/orlSettingsFileStore.h"
+#include "framework/config/orlSettingsFileStore.h"
 
 #include <wx/mstream.h>
 
 #include <string_view>
 
 #include "framework/orlPrivateFile.h"
-#include "settings/orlSystemConfig.h"
+#include "framework/config/orlSystemConfig.h"
 
 orlSettingsFileStore::orlSettingsFileStore(const wxString& package, const wxString& local,
                                            const wxString& global, long style)
