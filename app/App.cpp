@@ -19,6 +19,7 @@
 #include "app/Translations.h"
 #include "engine/Dictionary.h"
 #include "framework/codes/orlCharCode.h"
+#include "framework/config/orlSystemConfig.h"
 #include "framework/dialogs/orlAbout.h"
 #include "framework/orlIdentity.h"
 #include "framework/orlLoadBitmap.h"
@@ -26,7 +27,6 @@
 #include "framework/window/orlNativeDialogs.h"
 #include "framework/window/orlRecentFiles.h"
 #include "settings/MainConfig.h"
-#include "framework/config/orlSystemConfig.h"
 #include "ui/main/MainFrame.h"
 #include "ui/main/ModePictures.h"
 

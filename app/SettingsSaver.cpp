@@ -4,10 +4,10 @@
 
 #include <memory>
 
+#include "framework/config/orlSystemConfig.h"
 #include "framework/dialogs/orlLogDialog.h"
 #include "framework/dialogs/orlShowError.h"
 #include "settings/MainConfig.h"
-#include "framework/config/orlSystemConfig.h"
 
 bool SaveMainSettings(wxWindow* parent, const wxString& appName, const wxString& initialFile) {
     const orlSystemConfig& locator = orlSystemConfig::Get();

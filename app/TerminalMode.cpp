@@ -22,8 +22,8 @@
 #include "engine/PasswordGenerator.h"
 #include "engine/StrengthTest.h"
 #include "framework/codes/orlUtf8Text.h"
-#include "settings/PasswordConfig.h"
 #include "framework/config/orlSystemConfig.h"
+#include "settings/PasswordConfig.h"
 
 namespace {
 

@@ -35,4 +35,6 @@ void orlSetIdentity(std::unique_ptr<orlIdentity> identity) {
     ++generation;
 }
 
-unsigned orlGetIdentityGeneration() { return generation; }
+unsigned orlGetIdentityGeneration() {
+    return generation;
+}

@@ -4,8 +4,8 @@
 
 #include "engine/SymbolStrings.h"
 #include "framework/codes/orlCodeFunctions.h"
-#include "framework/orlFileName.h"
 #include "framework/config/orlSystemConfig.h"
+#include "framework/orlFileName.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "framework/orlPrivateFile.h"
 #include "framework/config/orlSystemConfig.h"
+#include "framework/orlPrivateFile.h"
 
 orlSettingsFileStore::orlSettingsFileStore(const wxString& package, const wxString& local,
                                            const wxString& global, long style)

@@ -18,10 +18,10 @@
 
 #include "framework/codes/orlCodeFunctions.h"
 #include "framework/codes/orlUtf8Text.h"
+#include "framework/config/orlSettingsFileStore.h"
 #include "framework/orlFileName.h"
 #include "framework/orlIdentity.h"
 #include "framework/orlPlainFile.h"
-#include "framework/config/orlSettingsFileStore.h"
 
 namespace {
 

@@ -30,10 +30,10 @@
 #include <vector>
 
 #include "app/BackgroundProgram.h"
+#include "framework/config/orlSystemConfig.h"
 #include "framework/dialogs/orlAbout.h"
 #include "framework/orlIdentity.h"
 #include "settings/MainConfig.h"
-#include "framework/config/orlSystemConfig.h"
 #include "support/CountingBell.h"
 #include "support/DialogExpectation.h"
 #include "support/LogDialogExpectation.h"

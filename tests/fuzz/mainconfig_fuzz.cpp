@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "FuzzSupport.h"
-#include "settings/MainConfig.h"
 #include "framework/config/orlSystemConfig.h"
+#include "settings/MainConfig.h"
 
 namespace {
 

@@ -15,11 +15,11 @@
 
 #include "engine/SymbolStrings.h"
 #include "framework/codes/orlCharCode.h"
+#include "framework/config/orlSystemConfig.h"
 #include "framework/orlWindowTestSupport.h"
 #include "framework/window/orlDisplayList.h"
 #include "framework/window/orlLibraryConfig.h"
 #include "framework/window/orlTopLevelWindowBase.h"
-#include "framework/config/orlSystemConfig.h"
 #include "support/CountingLog.h"
 #include "support/FixedIdentity.h"
 #include "support/MemoryStore.h"

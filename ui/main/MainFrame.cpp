@@ -6,6 +6,7 @@
 #include <wx/utils.h>
 
 #include "engine/PasswordGenerator.h"
+#include "framework/config/orlSystemConfig.h"
 #include "framework/dialogs/orlBell.h"
 #include "framework/dialogs/orlSelectSaveFile.h"
 #include "framework/dialogs/orlShowError.h"
@@ -14,7 +15,6 @@
 #include "framework/window/orlDisplayFit.h"
 #include "framework/window/orlTabOrder.h"
 #include "settings/MainConfig.h"
-#include "framework/config/orlSystemConfig.h"
 #include "ui/main/EnterPressesDefault.h"
 #include "ui/main/ModePictures.h"
 #include "ui/preferences/PreferenceDialog.h"

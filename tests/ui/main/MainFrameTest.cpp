@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "engine/Dictionary.h"
-#include "framework/orlWindowTestSupport.h"
 #include "framework/config/orlSystemConfig.h"
+#include "framework/orlWindowTestSupport.h"
 #include "support/ClipboardText.h"
 #include "support/DialogExpectation.h"
 #include "support/FocusChecks.h"
