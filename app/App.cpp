@@ -16,6 +16,7 @@
 #include "app/ClipboardHandOver.h"
 #include "app/CommandLine.h"
 #include "app/SettingsSaver.h"
+#include "app/SettingsStart.h"
 #include "app/Translations.h"
 #include "engine/Dictionary.h"
 #include "framework/codes/orlCharCode.h"
@@ -27,8 +28,8 @@
 #include "framework/window/orlNativeDialogs.h"
 #include "framework/window/orlRecentFiles.h"
 #include "settings/MainConfig.h"
+#include "ui/main/ApplicationIcon.h"
 #include "ui/main/MainFrame.h"
-#include "ui/main/ModePictures.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ App::App() {
     // The toolkit's own messages never reach the user: every report comes from the program.
     wxLog::EnableLogging(false);
     locale.Init(wxLANGUAGE_DEFAULT, wxLOCALE_DONT_LOAD_DEFAULT);
-    SetAppName("tessarin");
+    SetAppName(kProgramName);
 }
 
 App::~App() {
@@ -109,16 +110,9 @@ bool App::Start(const wxArrayString& arguments) {
     }
     parser.Found("i", &initialFile);
 
-    orlSystemConfig& locator = orlSystemConfig::Get();
-    locator.Init(GetAppName(), programPath);
+    // A settings file that cannot be used leaves the defaults; saving at the end says why.
     MainConfig& config = MainConfig::Get();
-    config.SetDefaults();
-    // Reading creates nothing: a new settings file (and its directory) is made at the end.
-    if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
-        config.Load(*store);
-    }
-    // Read when first used, or once the window is on the screen, whichever comes first.
-    Dictionary::Get().LoadWhenUsed(config.GetDictionaryDirectory());
+    StartSettings(programPath, initialFile, config);
 
     // From here on a request to end waits for the main loop, which closes the window and
     // writes the settings. Installed before the single-instance name is taken, so that once

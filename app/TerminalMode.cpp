@@ -17,6 +17,7 @@
 
 #include "app/CommandLine.h"
 #include "app/InputLines.h"
+#include "app/SettingsStart.h"
 #include "app/Translations.h"
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
@@ -148,37 +149,25 @@ bool ParseRequest(int argc, char** argv, Output& out, std::FILE* err, Request& r
 // passwords made from the defaults instead would look right and be wrong.
 bool LoadSettings(const wxString& programPath, const wxString& initialFile, std::FILE* err,
                   PasswordConfig& config) {
-    orlSystemConfig& locator = orlSystemConfig::Get();
-    locator.Init("tessarin", programPath);
-    config.SetDefaults();
-    if (std::unique_ptr<wxConfigBase> store = locator.OpenForReading(initialFile)) {
-        config.Load(*store);
-    } else {
-        // No store: no file (the defaults stand), or one that was not read; say why.
-        const wxString path = locator.GetStoreFileName(initialFile);
-        switch (orlCheckSettingsFile(path)) {
-            case orlSettingsFileState::Missing:
-            case orlSettingsFileState::Usable:
-                break;
-            case orlSettingsFileState::Unreadable:
-                Print(err,
-                      wxString::Format(_("tessarin: the settings file %s cannot be read"), path) +
-                          "\n");
-                return false;
-            case orlSettingsFileState::Refused:
-                Print(err,
-                      wxString::Format(_("tessarin: %s does not look like a settings file (it is "
-                                         "too large or too long, it holds lines that a settings "
-                                         "file does not have, or it is not a plain file)"),
-                                       path) +
-                          "\n");
-                return false;
-        }
+    const SettingsStart start = StartSettings(programPath, initialFile, config);
+    switch (start.state) {
+        case orlSettingsFileState::Missing:
+        case orlSettingsFileState::Usable:
+            return true;
+        case orlSettingsFileState::Unreadable:
+            Print(err,
+                  wxString::Format(_("tessarin: the settings file %s cannot be read"), start.path) +
+                      "\n");
+            return false;
+        case orlSettingsFileState::Refused:
+            Print(err, wxString::Format(_("tessarin: %s does not look like a settings file (it is "
+                                          "too large or too long, it holds lines that a settings "
+                                          "file does not have, or it is not a plain file)"),
+                                        start.path) +
+                           "\n");
+            return false;
     }
-    // Read only when the settings need its words: a dictionary item, or the check of simple
-    // passwords (which looks for words).
-    Dictionary::Get().LoadWhenUsed(config.GetDictionaryDirectory());
-    return true;
+    return false;
 }
 
 int Generate(const Request& request, const PasswordConfig& config, Output& out, std::FILE* err) {
@@ -275,10 +264,10 @@ class ConsoleSession {
             return;
         }
         wxLog::EnableLogging(false);
-        wxAppConsole::GetInstance()->SetAppName("tessarin");
+        wxAppConsole::GetInstance()->SetAppName(kProgramName);
         std::setlocale(LC_ALL, "");
         m_programPath = orlGetExecutablePath(argc > 0 ? argv[0] : "");
-        LoadProgramCatalogs(wxFileName(m_programPath).GetPath(), "tessarin");
+        LoadProgramCatalogs(wxFileName(m_programPath).GetPath(), kProgramName);
     }
     ~ConsoleSession() {
         if (m_toolkit.IsOk()) {

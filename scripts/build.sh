@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
 # Configures and builds everything (program, tests, benchmarks) in build/, or in
-# $TESSARIN_BUILD_DIR. Arguments are CMake options for the configuration (for example
-# -DTESSARIN_SANITIZE=ON); given, they are applied again to an existing build directory.
+# $TESSARIN_BUILD_DIR, through the compiler cache when there is one. Arguments are CMake options
+# for the configuration (for example -DTESSARIN_SANITIZE=ON); given, they are applied again to an
+# existing build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_dir=${TESSARIN_BUILD_DIR:-build}
+launcher=()
+if command -v ccache >/dev/null; then
+    # A compilation is kept and used again for the same source, with the same headers and
+    # options, in any copy of the project (paths are taken relative to its root) and any build
+    # directory; the precompiled headers are checked by their contents.
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
+    export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+fi
 if [[ ! -f "$build_dir/CMakeCache.txt" || $# -gt 0 ]]; then
-    cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    # The build warns nothing: a warning is an error.
+    cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARIN_WARNINGS_AS_ERRORS=ON \
+        "${launcher[@]}" "$@"
 fi
 cmake --build "$build_dir" -j "$(nproc)"

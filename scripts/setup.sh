@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
+    ccache                   # compilations kept from one build to the next
     libwxgtk3.2-dev libgtk-3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth

@@ -33,11 +33,11 @@ class MainConfig : public PasswordConfig {
 
     // Sets every field to its default; the sample lines of the strength test take the
     // current user's login and host names now.
-    void SetDefaults();
+    void SetDefaults() override;
 
     // Reads every key over the current values; a missing or unusable entry leaves the value.
     // False only when the window geometry could not be read.
-    bool Load(const wxConfigBase& store);
+    bool Load(const wxConfigBase& store) override;
     // Writes every key; false at the first write that fails.
     bool Save(wxConfigBase& store) const;
 

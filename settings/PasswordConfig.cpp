@@ -76,7 +76,7 @@ void PasswordConfig::SetDefaults() {
     DictionaryDirectoryName = "dict";
 }
 
-void PasswordConfig::Load(const wxConfigBase& store) {
+bool PasswordConfig::Load(const wxConfigBase& store) {
     ReadBool(store, "Standard", Standard);
     ReadBool(store, "DeterSimplePassword", DeterSimplePassword);
     ReadIntRange(store, "StrengthCheckLevel", StrengthCheckLevel, 1, 2);
@@ -99,6 +99,7 @@ void PasswordConfig::Load(const wxConfigBase& store) {
             CombinationUseChar.Add(record);
         }
     }
+    return true;
 }
 
 bool PasswordConfig::SaveUseChar(wxConfigBase& store, const wxString& group,

@@ -20,10 +20,11 @@ class PasswordConfig : public orlConfig {
     // Loading reads at most this many combination items; any further ones are left out.
     static constexpr std::size_t kMaxCombinationItems = 1000;
 
-    // Sets every field to its default.
-    void SetDefaults();
+    // Sets every field to its default; the settings of the windows add theirs.
+    virtual void SetDefaults();
     // Reads its keys over the current values; a missing or unusable entry leaves the value.
-    void Load(const wxConfigBase& store);
+    // The settings of the windows add theirs, and are false when they could not read some.
+    virtual bool Load(const wxConfigBase& store);
     // Writes the keys of the combination list (the others are written among the main
     // settings, in their order); false at the first write that fails.
     bool SaveCombinationList(wxConfigBase& store) const;

@@ -29,11 +29,12 @@
 #include <string>
 #include <vector>
 
-#include "app/BackgroundProgram.h"
 #include "framework/config/orlSystemConfig.h"
 #include "framework/dialogs/orlAbout.h"
 #include "framework/orlIdentity.h"
 #include "settings/MainConfig.h"
+#include "support/BackgroundProgram.h"
+#include "support/ControlEvents.h"
 #include "support/CountingBell.h"
 #include "support/DialogExpectation.h"
 #include "support/LogDialogExpectation.h"
@@ -192,23 +193,8 @@ class AppStartTest : public testing::Test {
         app->SetTopWindow(nullptr);
     }
 
-    void Press(wxWindowID id) {
-        auto* button = dynamic_cast<wxButton*>(MainWindow()->FindWindow(id));
-        ASSERT_NE(button, nullptr);
-        wxCommandEvent event(wxEVT_BUTTON, id);
-        event.SetEventObject(button);
-        button->HandleWindowEvent(event);
-    }
-
-    void Tick(wxWindowID id, bool value) {
-        auto* check = dynamic_cast<wxCheckBox*>(MainWindow()->FindWindow(id));
-        ASSERT_NE(check, nullptr);
-        check->SetValue(value);
-        wxCommandEvent event(wxEVT_CHECKBOX, id);
-        event.SetEventObject(check);
-        event.SetInt(value ? 1 : 0);
-        check->HandleWindowEvent(event);
-    }
+    void Press(wxWindowID id) { testsupport::Press(MainWindow(), id); }
+    void Tick(wxWindowID id, bool value) { testsupport::Tick(MainWindow(), id, value); }
 
     wxString Home() const { return dir.At("home"); }
 

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "app/ClipboardManagers.h"
-#include "app/DisplayClipboard.h"
-#include "app/DisplayEvents.h"
 #include "support/ChildProcess.h"
+#include "support/DisplayClipboard.h"
+#include "support/DisplayEvents.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 

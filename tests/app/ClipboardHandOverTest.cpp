@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/ClipboardManagers.h"
-#include "app/DisplayClipboard.h"
+#include "support/DisplayClipboard.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 

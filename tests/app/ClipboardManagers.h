@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "app/DisplayClipboard.h"
-#include "app/DisplayEvents.h"
 #include "support/ChildProcess.h"
+#include "support/DisplayClipboard.h"
+#include "support/DisplayEvents.h"
 
 namespace testsupport {
 

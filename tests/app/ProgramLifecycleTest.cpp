@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/BackgroundProgram.h"
-#include "app/DisplayClipboard.h"
-#include "app/DisplayEvents.h"
 #include "framework/orlIdentity.h"
+#include "support/BackgroundProgram.h"
+#include "support/DisplayClipboard.h"
+#include "support/DisplayEvents.h"
 #include "support/ProcessFacts.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"

@@ -27,6 +27,7 @@
 #include "framework/orlFormatNumber.h"
 #include "framework/window/orlListBoxBook.h"
 #include "settings/MainConfig.h"
+#include "support/ControlEvents.h"
 #include "support/DialogExpectation.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
@@ -93,13 +94,7 @@ int ShownForReal(Dialog* dialog, const std::function<void(Dialog*)>& work = {}) 
     return wxID_CANCEL;
 }
 
-void Press(wxWindow* within, wxWindowID id) {
-    auto* button = dynamic_cast<wxButton*>(within->FindWindow(id));
-    ASSERT_NE(button, nullptr) << id;
-    wxCommandEvent event(wxEVT_BUTTON, id);
-    event.SetEventObject(button);
-    button->HandleWindowEvent(event);
-}
+using testsupport::Press;
 
 std::vector<wxStaticText*> TextsOf(wxWindow* window) {
     std::vector<wxStaticText*> texts;

@@ -17,8 +17,9 @@
 
 #include "framework/codes/orlCharCode.h"
 #include "framework/orlProductInfo.h"
-#include "orlDialogTestSupport.h"
+#include "support/ControlEvents.h"
 #include "support/WindowFixture.h"
+#include "support/orlDialogTestSupport.h"
 
 template <>
 class wxExpectModal<orlAbout> : public ExpectDialog<orlAbout> {
@@ -327,11 +328,7 @@ TEST_F(AboutTest, OkTheEscapeKeyAndTheCloseBoxEndTheBox) {
         ShowOnScreen(&dialog);
         switch (action) {
             case Action::Click: {
-                wxWindow* ok = dialog.FindWindow(wxID_OK);
-                ASSERT_NE(ok, nullptr);
-                wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
-                click.SetEventObject(ok);
-                ok->HandleWindowEvent(click);
+                testsupport::Press(&dialog, wxID_OK);
                 break;
             }
             case Action::Escape:

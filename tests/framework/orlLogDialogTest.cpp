@@ -6,12 +6,13 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include "support/ControlEvents.h"
 #include "support/WaitForEvents.h"
 
 #include "framework/dialogs/orlMessagePictures.h"
 #include "framework/orlFonts.h"
-#include "orlDialogTestSupport.h"
 #include "support/WindowFixture.h"
+#include "support/orlDialogTestSupport.h"
 
 namespace {
 
@@ -148,7 +149,8 @@ TEST_F(LogDialogTest, ShowModalShowsTheReportFromItsFirstLineWithOkFocused) {
                   wxExpectModal<orlLogDialog>([&](orlLogDialog* shown) {
                       ringsWhenShown = bell.Rings();
                       // The report scrolls once the toolkit gets to it.
-                      testsupport::WaitUntil([&] { return TopLine(Report(*shown)) == 0; }, 100);
+                      testsupport::WaitUntil([&] { return TopLine(Report(*shown)) == 0; },
+                                             std::chrono::seconds(2));
                       topLine = TopLine(Report(*shown));
                       Report(*shown)->GetSelection(&from, &to);
                       caret = Report(*shown)->GetInsertionPoint();
@@ -187,10 +189,7 @@ TEST_F(LogDialogTest, EndsWithOkOnlyForOk) {
         dialog.AddText("report", false);
         ShowOnScreen(&dialog);
         if (c.action == Action::Click) {
-            wxWindow* ok = dialog.FindWindow(wxID_OK);
-            wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
-            click.SetEventObject(ok);
-            ok->HandleWindowEvent(click);
+            testsupport::Press(&dialog, wxID_OK);
         } else if (c.action == Action::Key) {
             PressKey(dialog, static_cast<guint>(c.key));
         } else {

@@ -12,8 +12,9 @@
 #include "framework/dialogs/orlAskQuestion.h"
 #include "framework/dialogs/orlMessagePictures.h"
 #include "framework/dialogs/orlShowError.h"
-#include "orlDialogTestSupport.h"
+#include "support/ControlEvents.h"
 #include "support/WindowFixture.h"
+#include "support/orlDialogTestSupport.h"
 
 namespace {
 
@@ -289,11 +290,7 @@ TEST_F(MessageDialogTest, TheBoxEndsWithTheAnswerOfTheButtonOrKeyTheUserPressed)
         ShowOnScreen(&dialog);
         switch (c.action) {
             case Action::Click: {
-                wxWindow* button = dialog.FindWindow(c.what);
-                ASSERT_NE(button, nullptr);
-                wxCommandEvent click(wxEVT_BUTTON, c.what);
-                click.SetEventObject(button);
-                button->HandleWindowEvent(click);
+                testsupport::Press(&dialog, c.what);
                 break;
             }
             case Action::Key:

@@ -5,9 +5,9 @@
 #include <wx/filedlg.h>
 #include "support/WaitForEvents.h"
 
-#include "orlDialogTestSupport.h"
 #include "support/TempDirectory.h"
 #include "support/WindowFixture.h"
+#include "support/orlDialogTestSupport.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "orlWindowTestSupport.h"
 #include "support/WaitForEvents.h"
 #include "support/WindowFixture.h"
+#include "support/orlWindowTestSupport.h"
 
 namespace {
 

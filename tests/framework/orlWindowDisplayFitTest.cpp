@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/window/orlDisplayFit.h"
-#include "orlWindowTestSupport.h"
+#include "support/orlWindowTestSupport.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "framework/window/orlLibraryConfig.h"
 #include "framework/window/orlTopLevelWindowBase.h"
-#include "orlWindowTestSupport.h"
 #include "support/MemoryStore.h"
+#include "support/orlWindowTestSupport.h"
 
 namespace {
 

@@ -20,13 +20,13 @@
 #include <string>
 #include <vector>
 
-#include "app/BackgroundProgram.h"
-#include "app/DisplayClipboard.h"
-#include "app/DisplayEvents.h"
+#include "support/BackgroundProgram.h"
+#include "support/DisplayClipboard.h"
+#include "support/DisplayEvents.h"
 #include "support/RunProgram.h"
 #include "support/TempDirectory.h"
 #include "support/TextFiles.h"
-#include "ui/main/ModePictures.h"
+#include "ui/main/ApplicationIcon.h"
 
 // Xlib names a type Status with a macro, which would hide the program's Status().
 #undef Status

@@ -13,12 +13,12 @@
 
 #include "framework/codes/orlCharCode.h"
 #include "framework/config/orlSystemConfig.h"
-#include "framework/orlWindowTestSupport.h"
 #include "framework/window/orlDisplayList.h"
 #include "framework/window/orlTopLevelWindowBase.h"
 #include "settings/MainConfig.h"
 #include "support/FixedIdentity.h"
 #include "support/TempDirectory.h"
+#include "support/orlWindowTestSupport.h"
 
 namespace {
 

@@ -16,7 +16,6 @@
 #include "engine/SymbolStrings.h"
 #include "framework/codes/orlCharCode.h"
 #include "framework/config/orlSystemConfig.h"
-#include "framework/orlWindowTestSupport.h"
 #include "framework/window/orlDisplayList.h"
 #include "framework/window/orlLibraryConfig.h"
 #include "framework/window/orlTopLevelWindowBase.h"
@@ -24,6 +23,7 @@
 #include "support/FixedIdentity.h"
 #include "support/MemoryStore.h"
 #include "support/TempDirectory.h"
+#include "support/orlWindowTestSupport.h"
 
 namespace {
 

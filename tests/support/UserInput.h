@@ -66,9 +66,7 @@ class UserInput {
     // caused, down to the toolkit's own queued events, is handled.
     static void Settle() {
         gdk_display_sync(gdk_display_get_default());
-        for (int round = 0; round < 1000 && g_main_context_pending(nullptr); ++round) {
-            g_main_context_iteration(nullptr, FALSE);
-        }
+        IterateUntil([] { return !g_main_context_pending(nullptr); }, std::chrono::seconds(5));
         wxYield();
     }
 

@@ -13,14 +13,14 @@
 #include <string>
 
 #include "engine/Dictionary.h"
-#include "framework/orlDialogTestSupport.h"
-#include "framework/orlWindowTestSupport.h"
 #include "framework/window/orlDialogBase.h"
 #include "framework/window/orlListBoxBook.h"
 #include "settings/MainConfig.h"
 #include "support/LiveSettingsFixture.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
+#include "support/orlDialogTestSupport.h"
+#include "support/orlWindowTestSupport.h"
 #include "ui/dictionary/WordCountDialog.h"
 #include "ui/dictionary/WordDialog.h"
 #include "ui/main/CombinationDialog.h"
@@ -114,7 +114,8 @@ class GeometryFixture : public LiveSettingsFixture {
     // Events the window manager and the toolkit still have on their way are handled.
     static void Settle() {
         gdk_display_sync(gdk_display_get_default());
-        testsupport::WaitUntil([] { return !gdk_events_pending() && !wxTheApp->Pending(); }, 20);
+        testsupport::WaitUntil([] { return !gdk_events_pending() && !wxTheApp->Pending(); },
+                               std::chrono::milliseconds(400));
         wxYield();
     }
 

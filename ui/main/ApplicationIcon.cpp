@@ -1,7 +1,8 @@
+#include "ui/main/ApplicationIcon.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "ui/main/ModePictures.h"
 #include "ui/main/MosaicPainting.h"
 
 // The icon: the strip's dark rounded panel as a square, holding a four-by-four mosaic whose

@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-#include "ui/main/ModePictures.h"
+#include "ui/main/ApplicationIcon.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "framework/window/orlDisplayFit.h"
 #include "framework/window/orlTabOrder.h"
 #include "settings/MainConfig.h"
+#include "ui/main/ApplicationIcon.h"
 #include "ui/main/EnterPressesDefault.h"
 #include "ui/main/ModePictures.h"
 #include "ui/preferences/PreferenceDialog.h"

@@ -14,12 +14,13 @@
 #include <vector>
 
 #include "engine/Dictionary.h"
-#include "framework/orlDialogTestSupport.h"
 #include "framework/orlLocaleFacts.h"
-#include "framework/orlWindowTestSupport.h"
+#include "support/ControlEvents.h"
 #include "support/FixedLocaleFacts.h"
 #include "support/LiveSettingsFixture.h"
 #include "support/TempDirectory.h"
+#include "support/orlDialogTestSupport.h"
+#include "support/orlWindowTestSupport.h"
 #include "ui/dictionary/WordDialog.h"
 
 template <>
@@ -120,13 +121,7 @@ class DictionaryBrowserFixture : public LiveSettingsFixture {
         return dynamic_cast<wxButton*>(dialog->FindWindow(id));
     }
 
-    static void Press(wxWindow* dialog, wxWindowID id) {
-        wxWindow* button = dialog->FindWindow(id);
-        ASSERT_NE(button, nullptr) << id;
-        wxCommandEvent click(wxEVT_BUTTON, id);
-        click.SetEventObject(button);
-        button->HandleWindowEvent(click);
-    }
+    static void Press(wxWindow* dialog, wxWindowID id) { testsupport::Press(dialog, id); }
 
     TempDirectory temp;
     Dictionary dictionary;

@@ -11,16 +11,17 @@
 #include <vector>
 
 #include "engine/SymbolStrings.h"
-#include "framework/orlDialogTestSupport.h"
 #include "framework/orlFonts.h"
 #include "framework/orlLocaleFacts.h"
-#include "framework/orlWindowTestSupport.h"
 #include "settings/MainConfig.h"
+#include "support/ControlEvents.h"
 #include "support/FixedLocaleFacts.h"
 #include "support/LiveSettingsFixture.h"
 #include "support/MessageBoxExpectation.h"
 #include "support/Strings.h"
 #include "support/TempDirectory.h"
+#include "support/orlDialogTestSupport.h"
+#include "support/orlWindowTestSupport.h"
 #include "ui/main/CombinationDialogExpectation.h"
 
 namespace {
@@ -92,14 +93,7 @@ struct Controls {
 
     template <class T>
     static std::vector<T*> Children(wxWindow* parent, const wxString& name) {
-        std::vector<T*> found;
-        for (wxWindow* child : parent->GetChildren()) {
-            if (auto* typed = dynamic_cast<T*>(child);
-                typed != nullptr && child->GetName() == name) {
-                found.push_back(typed);
-            }
-        }
-        return found;
+        return testsupport::Children<T>(parent, name);
     }
 
     // The controls of the three modes.
@@ -186,27 +180,9 @@ class CombinationDialogTest : public LiveSettingsFixture {
         return item;
     }
 
-    static void Select(wxRadioButton* radio) {
-        radio->SetValue(true);
-        wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
-        event.SetEventObject(radio);
-        event.SetInt(1);
-        radio->HandleWindowEvent(event);
-    }
-
-    static void Click(wxCheckBox* check, bool value) {
-        check->SetValue(value);
-        wxCommandEvent event(wxEVT_CHECKBOX, check->GetId());
-        event.SetEventObject(check);
-        event.SetInt(value ? 1 : 0);
-        check->HandleWindowEvent(event);
-    }
-
-    static void Press(wxButton* button) {
-        wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-        event.SetEventObject(button);
-        button->HandleWindowEvent(event);
-    }
+    static void Select(wxRadioButton* radio) { testsupport::Choose(radio); }
+    static void Click(wxCheckBox* check, bool value) { testsupport::Tick(check, value); }
+    static void Press(wxButton* button) { testsupport::Press(button); }
 
     // Puts the focus on the spin control, which selects its text, and types the text key by
     // key through the toolkit's own key handling.

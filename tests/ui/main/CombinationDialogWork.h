@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/UseChar.h"
+#include "support/ControlEvents.h"
 #include "ui/main/CombinationDialog.h"
 
 namespace combination_dialog_work {
@@ -52,15 +53,7 @@ inline wxComboBox* FixedCombo(CombinationDialog* dialog) {
 }
 
 inline void ChooseRadio(CombinationDialog* dialog, wxWindowID id) {
-    auto* radio = DialogControl<wxRadioButton>(dialog, id);
-    if (radio == nullptr) {
-        return;
-    }
-    radio->SetValue(true);
-    wxCommandEvent event(wxEVT_RADIOBUTTON, id);
-    event.SetEventObject(radio);
-    event.SetInt(1);
-    radio->HandleWindowEvent(event);
+    testsupport::Choose(dialog, id);
 }
 
 // What the user does in the item dialog before confirming it.

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "settings/MainConfig.h"
+#include "support/ControlEvents.h"
 #include "support/DialogExpectation.h"
 #include "support/FocusChecks.h"
 #include "support/GdkKeys.h"
@@ -97,13 +98,7 @@ class CombinationPageTest : public LiveSettingsFixture {
         return texts;
     }
 
-    void Press(wxWindowID id) {
-        wxButton* button = Button(id);
-        ASSERT_NE(button, nullptr);
-        wxCommandEvent event(wxEVT_BUTTON, id);
-        event.SetEventObject(button);
-        button->HandleWindowEvent(event);
-    }
+    void Press(wxWindowID id) { testsupport::Press(Button(id)); }
 
     // The command a key of the page's accelerator table gives.
     void Command(wxWindowID id) {

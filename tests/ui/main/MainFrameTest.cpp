@@ -16,8 +16,8 @@
 
 #include "engine/Dictionary.h"
 #include "framework/config/orlSystemConfig.h"
-#include "framework/orlWindowTestSupport.h"
 #include "support/ClipboardText.h"
+#include "support/ControlEvents.h"
 #include "support/DialogExpectation.h"
 #include "support/FocusChecks.h"
 #include "support/GdkKeys.h"
@@ -26,7 +26,8 @@
 #include "support/MessageBoxExpectation.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
-#include "ui/main/ModePictures.h"
+#include "support/orlWindowTestSupport.h"
+#include "ui/main/ApplicationIcon.h"
 #include "ui/preferences/PreferenceDialog.h"
 
 template <>
@@ -102,7 +103,7 @@ class MainFrameTest : public LiveSettingsFixture {
 
     template <class T = wxWindow>
     T* Find(wxWindowID id) const {
-        return dynamic_cast<T*>(frame->FindWindow(id));
+        return testsupport::Find<T>(frame, id);
     }
     PasswordText* Text() const { return Find<PasswordText>(PasswordText::kTextId); }
     wxButton* Button(wxWindowID id) const { return Find<wxButton>(id); }
@@ -110,23 +111,8 @@ class MainFrameTest : public LiveSettingsFixture {
     wxNotebook* Notebook() const { return Find<wxNotebook>(MainFrame::kNotebookId); }
 
     // Presses the button the way a click does: the button's command goes up to the window.
-    void Click(wxWindowID id) {
-        wxButton* button = Button(id);
-        ASSERT_NE(button, nullptr) << "no button " << id;
-        wxCommandEvent event(wxEVT_BUTTON, id);
-        event.SetEventObject(button);
-        button->GetEventHandler()->ProcessEvent(event);
-    }
-
-    void ClickCheck(wxWindowID id, bool value) {
-        auto* check = Find<wxCheckBox>(id);
-        ASSERT_NE(check, nullptr) << "no check box " << id;
-        check->SetValue(value);
-        wxCommandEvent event(wxEVT_CHECKBOX, id);
-        event.SetEventObject(check);
-        event.SetInt(value ? 1 : 0);
-        check->GetEventHandler()->ProcessEvent(event);
-    }
+    void Click(wxWindowID id) { testsupport::Press(Button(id)); }
+    void ClickCheck(wxWindowID id, bool value) { testsupport::Tick(frame, id, value); }
 
     // Whether the control is enabled after the toolkit's update-UI pass.
     bool EnabledAfterUpdate(wxWindowID id) {

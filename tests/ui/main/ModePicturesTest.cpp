@@ -1,3 +1,4 @@
+#include "ui/main/ApplicationIcon.h"
 #include "ui/main/ModePictures.h"
 
 #include <gtest/gtest.h>

@@ -9,6 +9,7 @@
 #include "engine/SymbolStrings.h"
 #include "framework/orlFonts.h"
 #include "settings/MainConfig.h"
+#include "support/ControlEvents.h"
 #include "support/FocusChecks.h"
 #include "support/LiveSettingsFixture.h"
 #include "support/MessageBoxExpectation.h"
@@ -56,24 +57,11 @@ class StandardPageTest : public LiveSettingsFixture {
     // The page's children of the type and window name, in creation order.
     template <class T>
     std::vector<T*> Children(const wxString& name) const {
-        std::vector<T*> found;
-        for (wxWindow* child : page->GetChildren()) {
-            if (auto* typed = dynamic_cast<T*>(child);
-                typed != nullptr && child->GetName() == name) {
-                found.push_back(typed);
-            }
-        }
-        return found;
+        return testsupport::Children<T>(page, name);
     }
 
     // Ticks or clears the check box as a click would.
-    void Click(wxCheckBox* check, bool value) {
-        check->SetValue(value);
-        wxCommandEvent event(wxEVT_CHECKBOX, check->GetId());
-        event.SetEventObject(check);
-        event.SetInt(value ? 1 : 0);
-        check->HandleWindowEvent(event);
-    }
+    void Click(wxCheckBox* check, bool value) { testsupport::Tick(check, value); }
 
     // Validates with no box expected.
     bool ValidateQuietly() { return page->Validate(); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Dictionary.h"
+#include "support/ControlEvents.h"
 #include "support/LiveSettingsFixture.h"
 #include "ui/preferences/PreferencePage.h"
 
@@ -31,30 +32,14 @@ class PreferencePageFixture : public LiveSettingsFixture {
     // The window and all windows below it of the type and window name, in creation order.
     template <class T>
     static std::vector<T*> Find(wxWindow* root, const wxString& name) {
-        std::vector<T*> found;
-        for (wxWindow* child : root->GetChildren()) {
-            if (auto* typed = dynamic_cast<T*>(child);
-                typed != nullptr && child->GetName() == name) {
-                found.push_back(typed);
-            }
-            for (T* below : Find<T>(child, name)) {
-                found.push_back(below);
-            }
-        }
-        return found;
+        return testsupport::Descendants<T>(root, name);
     }
 
     template <class T>
     static T* FindById(wxWindow* root, wxWindowID id) {
-        return dynamic_cast<T*>(root->FindWindow(id));
+        return testsupport::Find<T>(root, id);
     }
 
     // Clicks the button with the identifier as the toolkit would; the handler runs at once.
-    static void Press(wxWindow* page, wxWindowID id) {
-        auto* button = FindById<wxButton>(page, id);
-        ASSERT_NE(button, nullptr) << "no button " << id;
-        wxCommandEvent event(wxEVT_BUTTON, id);
-        event.SetEventObject(button);
-        button->HandleWindowEvent(event);
-    }
+    static void Press(wxWindow* page, wxWindowID id) { testsupport::Press(page, id); }
 };

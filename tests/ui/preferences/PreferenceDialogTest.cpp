@@ -13,12 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/orlDialogTestSupport.h"
-#include "framework/orlWindowTestSupport.h"
 #include "framework/window/orlListBoxBook.h"
 #include "settings/MainConfig.h"
+#include "support/ControlEvents.h"
 #include "support/LiveSettingsFixture.h"
 #include "support/MessageBoxExpectation.h"
+#include "support/orlDialogTestSupport.h"
+#include "support/orlWindowTestSupport.h"
 #include "ui/preferences/PreferencePage.h"
 
 namespace {
@@ -155,13 +156,7 @@ class PreferenceDialogTest : public LiveSettingsFixture {
         list->HandleWindowEvent(event);
     }
 
-    static void Press(wxWindow* dialog, wxWindowID id) {
-        auto* button = dynamic_cast<wxButton*>(dialog->FindWindow(id));
-        ASSERT_NE(button, nullptr) << "button " << id;
-        wxCommandEvent event(wxEVT_BUTTON, id);
-        event.SetEventObject(button);
-        button->HandleWindowEvent(event);
-    }
+    static void Press(wxWindow* dialog, wxWindowID id) { testsupport::Press(dialog, id); }
 
     static bool ResetEnabled(wxWindow* dialog) {
         dialog->UpdateWindowUI(wxUPDATE_UI_RECURSE);

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <string>
 
-#include "app/DisplayEvents.h"
+#include "support/DisplayEvents.h"
 
 namespace testsupport {
 

@@ -15,34 +15,17 @@
 #include <string>
 #include <vector>
 
+#include "support/MainLoopWait.h"
+
 namespace testsupport {
 
 inline Display* XDisplay() {
     return gdk_x11_display_get_xdisplay(gdk_display_get_default());
 }
 
-// Handles the display's events until the condition holds or the time is up. A short timer
-// only wakes the wait when no event comes; the condition is checked after every event.
+// Handles the display's events until the condition holds or the time is up.
 inline bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= end) {
-            return false;
-        }
-        bool fired = false;
-        const guint timer = g_timeout_add(
-            10,
-            [](gpointer flag) -> gboolean {
-                *static_cast<bool*>(flag) = true;
-                return G_SOURCE_REMOVE;
-            },
-            &fired);
-        g_main_context_iteration(nullptr, TRUE);
-        if (!fired) {
-            g_source_remove(timer);
-        }
-    }
-    return true;
+    return IterateUntil(done, limit);
 }
 
 // The shown top-level windows of the process, in the display's stacking order (the newest on
