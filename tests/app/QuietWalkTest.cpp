@@ -37,7 +37,7 @@
 #include "ui/main/CombinationPage.h"
 #include "ui/main/MainFrame.h"
 #include "ui/preferences/PreferenceDialog.h"
-#include "ui/preferences/PreferencePage.h"
+#include "ui/preferences/DictionaryPage.h"
 
 template <>
 class wxExpectModal<orlAbout> : public ExpectDialog<orlAbout> {
@@ -148,8 +148,8 @@ int WalkThePreferences(PreferenceDialog* dialog) {
             SCOPED_TRACE(page);
             book->SetSelection(page);
             LetItPaint();
-            if (book->GetPage(page)->FindWindow(PreferencePage::kShowWordsId) != nullptr) {
-                wxTEST_DIALOG(Press(book->GetPage(page), PreferencePage::kShowWordsId),
+            if (book->GetPage(page)->FindWindow(DictionaryPage::kShowWordsId) != nullptr) {
+                wxTEST_DIALOG(Press(book->GetPage(page), DictionaryPage::kShowWordsId),
                               wxExpectModal<WordCountDialog>(WalkTheDictionaryBrowser));
             }
         }

@@ -1,5 +1,5 @@
-// The "Dictionary" page: where the dictionary is read from, its word files, and the way to
-// the dictionary browser.
+#include "ui/preferences/DictionaryPage.h"
+
 #include <wx/intl.h>
 #include <wx/listctrl.h>
 
@@ -9,7 +9,6 @@
 #include "framework/orlFonts.h"
 #include "ui/dictionary/WordCountDialog.h"
 #include "ui/preferences/PageLayout.h"
-#include "ui/preferences/PreferencePage.h"
 
 using namespace pagelayout;
 
@@ -29,9 +28,9 @@ wxString ShownFileName(const wxString& path, const wxString& prefix) {
 
 }  // namespace
 
-void PreferencePage::BuildDictionaryPage(wxSizer* inner) {
-    name = _("Dictionary");
-
+DictionaryPage::DictionaryPage(wxWindow* parent)
+    : PreferencePage(parent, PAGE_DICTIONARY, _("Dictionary"), false) {
+    auto* inner = new wxBoxSizer(wxVERTICAL);
     wxStaticBoxSizer* group = NewGroup(this, _("Dictionary"));
     wxStaticBox* box = group->GetStaticBox();
     wxFlexGridSizer* grid = AddGrid(group, 2, 1);
@@ -57,9 +56,10 @@ void PreferencePage::BuildDictionaryPage(wxSizer* inner) {
               wxALIGN_CENTER_VERTICAL);
 
     inner->Add(group, 1, wxEXPAND, 0);
+    SetContent(inner);
 }
 
-void PreferencePage::LoadDictionaryValues(const MainConfig& settings) {
+bool DictionaryPage::LoadValues(const MainConfig& settings) {
     const wxString directory = settings.GetDictionaryDirectory();
     directoryField->SetValue(directory);
 
@@ -76,9 +76,16 @@ void PreferencePage::LoadDictionaryValues(const MainConfig& settings) {
 
     fileList->SetColumnWidth(0, wxLIST_AUTOSIZE);
     fileList->SetColumnWidth(0, fileList->GetColumnWidth(0) + kColumnSlack);
+    return true;
 }
 
-void PreferencePage::OnShowWords(wxCommandEvent&) {
+void DictionaryPage::OnShowWords(wxCommandEvent&) {
     WordCountDialog dialog(wxGetTopLevelParent(this));
     dialog.ShowModal();
 }
+
+// The event table is laid out by hand.
+// clang-format off
+wxBEGIN_EVENT_TABLE(DictionaryPage, PreferencePage)
+    EVT_BUTTON(DictionaryPage::kShowWordsId, DictionaryPage::OnShowWords)
+wxEND_EVENT_TABLE()

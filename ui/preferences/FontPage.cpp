@@ -1,17 +1,15 @@
-// The "Font" page: the fonts of the one-password text, the plural password text and the
-// combination list, each chosen in the toolkit's font dialog.
+#include "ui/preferences/FontPage.h"
+
 #include <wx/fontdata.h>
 #include <wx/fontdlg.h>
 #include <wx/intl.h>
 
 #include "ui/preferences/PageLayout.h"
-#include "ui/preferences/PreferencePage.h"
 
 using namespace pagelayout;
 
-void PreferencePage::BuildFontPage(wxSizer* inner) {
-    name = _("Font");
-
+FontPage::FontPage(wxWindow* parent) : PreferencePage(parent, PAGE_FONT, _("Font"), true) {
+    auto* inner = new wxBoxSizer(wxVERTICAL);
     wxStaticBoxSizer* group = NewGroup(this, _("Font"));
     wxStaticBox* box = group->GetStaticBox();
     wxFlexGridSizer* grid = AddGrid(group, 2);
@@ -29,20 +27,20 @@ void PreferencePage::BuildFontPage(wxSizer* inner) {
     addRow(kCombinationListFontId, _("Combination List..."),
            _("Choose the font of the combination list"), combinationButton, combinationField);
     AddGroup(inner, group);
-
-    canReset = true;
+    SetContent(inner);
 }
 
-void PreferencePage::LoadFontValues(const MainConfig& settings) {
+bool FontPage::LoadValues(const MainConfig& settings) {
     onePasswordFont = settings.OnePasswordFont;
     pluralFont = settings.PluralPasswordFont;
     combinationFont = settings.CombinationListFont;
     ShowFontDescription(onePasswordFont, onePasswordField);
     ShowFontDescription(pluralFont, pluralField);
     ShowFontDescription(combinationFont, combinationField);
+    return true;
 }
 
-bool PreferencePage::CheckFontValues(wxString& message) {
+bool FontPage::CheckValues(wxString& message) {
     struct Choice {
         const wxFont& font;
         wxButton* button;
@@ -63,13 +61,14 @@ bool PreferencePage::CheckFontValues(wxString& message) {
     return true;
 }
 
-void PreferencePage::SaveFontValues(MainConfig& settings) const {
+bool FontPage::SaveValues(MainConfig& settings) {
     settings.OnePasswordFont = onePasswordFont;
     settings.PluralPasswordFont = pluralFont;
     settings.CombinationListFont = combinationFont;
+    return true;
 }
 
-void PreferencePage::ShowFontDescription(const wxFont& font, wxTextCtrl* field) {
+void FontPage::ShowFontDescription(const wxFont& font, wxTextCtrl* field) {
     if (font.IsOk()) {
         field->SetValue(wxString::Format(_("%s  %d"), font.GetFaceName(), font.GetPointSize()));
     } else {
@@ -77,7 +76,7 @@ void PreferencePage::ShowFontDescription(const wxFont& font, wxTextCtrl* field) 
     }
 }
 
-void PreferencePage::OnChooseFont(wxCommandEvent& event) {
+void FontPage::OnChooseFont(wxCommandEvent& event) {
     wxFont* font = nullptr;
     wxTextCtrl* field = nullptr;
     switch (event.GetId()) {
@@ -96,9 +95,6 @@ void PreferencePage::OnChooseFont(wxCommandEvent& event) {
         default:
             return;
     }
-    if (field == nullptr) {
-        return;  // not the font page
-    }
 
     wxFontData data;
     data.SetInitialFont(*font);
@@ -108,3 +104,11 @@ void PreferencePage::OnChooseFont(wxCommandEvent& event) {
         ShowFontDescription(*font, field);
     }
 }
+
+// The event table is laid out by hand.
+// clang-format off
+wxBEGIN_EVENT_TABLE(FontPage, PreferencePage)
+    EVT_BUTTON(FontPage::kOnePasswordFontId, FontPage::OnChooseFont)
+    EVT_BUTTON(FontPage::kPluralPasswordFontId, FontPage::OnChooseFont)
+    EVT_BUTTON(FontPage::kCombinationListFontId, FontPage::OnChooseFont)
+wxEND_EVENT_TABLE()

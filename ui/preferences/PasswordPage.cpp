@@ -1,5 +1,5 @@
-// The "Password" page: the characters counted as capital letters, small letters and digits,
-// the plural creation and the bells.
+#include "ui/preferences/PasswordPage.h"
+
 #include <wx/checkbox.h>
 #include <wx/intl.h>
 #include <wx/spinctrl.h>
@@ -11,7 +11,6 @@
 #include "engine/SymbolStrings.h"
 #include "framework/window/orlTypedSpin.h"
 #include "ui/preferences/PageLayout.h"
-#include "ui/preferences/PreferencePage.h"
 
 using namespace pagelayout;
 
@@ -47,9 +46,9 @@ bool CheckPool(wxTextCtrl* field, const wxString& refusal, wxString& message) {
 
 }  // namespace
 
-void PreferencePage::BuildPasswordPage(wxSizer* inner) {
-    name = _("Password");
-
+PasswordPage::PasswordPage(wxWindow* parent)
+    : PreferencePage(parent, PAGE_PASSWORD, _("Password"), true) {
+    auto* inner = new wxBoxSizer(wxVERTICAL);
     wxStaticBoxSizer* characters = NewGroup(this, _("Use Character"));
     wxStaticBox* charactersBox = characters->GetStaticBox();
     wxFlexGridSizer* characterGrid = AddGrid(characters, 3);
@@ -103,10 +102,10 @@ void PreferencePage::BuildPasswordPage(wxSizer* inner) {
     AddGroup(inner, bells);
 
     AlignLabels({capitalLabel, smallLabel, numericLabel, duplicationLabel, countLabel});
-    canReset = true;
+    SetContent(inner);
 }
 
-void PreferencePage::LoadPasswordValues(const MainConfig& settings) {
+bool PasswordPage::LoadValues(const MainConfig& settings) {
     capitalText->SetValue(settings.CapitalLetter);
     smallText->SetValue(settings.SmallLetter);
     numericText->SetValue(settings.Numeric);
@@ -114,13 +113,14 @@ void PreferencePage::LoadPasswordValues(const MainConfig& settings) {
     duplicationCheck->SetValue(settings.PermitDuplication);
     createBellCheck->SetValue(settings.BeepOnCreate);
     copyBellCheck->SetValue(settings.BeepOnCopy);
+    return true;
 }
 
-bool PreferencePage::GetTypedCount(long& count) const {
+bool PasswordPage::GetTypedCount(long& count) const {
     return orlGetTypedValue(countSpin, count);
 }
 
-bool PreferencePage::CheckPasswordValues(wxString& message) {
+bool PasswordPage::CheckValues(wxString& message) {
     if (!CheckPool(capitalText, _("The capital letter is not input"), message) ||
         !CheckPool(smallText, _("The small letter is not input"), message) ||
         !CheckPool(numericText, _("The numeric is not input"), message)) {
@@ -139,7 +139,7 @@ bool PreferencePage::CheckPasswordValues(wxString& message) {
     return false;
 }
 
-void PreferencePage::SavePasswordValues(MainConfig& settings) const {
+bool PasswordPage::SaveValues(MainConfig& settings) {
     settings.CapitalLetter = FilterCharacters(capitalText->GetValue());
     settings.SmallLetter = FilterCharacters(smallText->GetValue());
     settings.Numeric = FilterCharacters(numericText->GetValue());
@@ -151,4 +151,5 @@ void PreferencePage::SavePasswordValues(MainConfig& settings) const {
     settings.PermitDuplication = duplicationCheck->GetValue();
     settings.BeepOnCreate = createBellCheck->GetValue();
     settings.BeepOnCopy = copyBellCheck->GetValue();
+    return true;
 }

@@ -24,7 +24,7 @@ PreferenceDialog::PreferenceDialog(wxWindow* parent)
     const int stored = MainConfig::Get().PreferencePage;
     int remembered = PreferencePage::PAGE_PASSWORD;
     for (int kind = 0; kind < PreferencePage::kPageCount; ++kind) {
-        auto* page = new PreferencePage(book, kind);
+        PreferencePage* page = PreferencePage::Create(book, kind);
         book->AddPage(page, page->name, false);
         if (kind == stored) {
             remembered = kind;

@@ -2,94 +2,54 @@
 
 #include <wx/sizer.h>
 
-PreferencePage::PreferencePage(wxWindow* parent, int kind_)
+#include "ui/preferences/DictionaryPage.h"
+#include "ui/preferences/FontPage.h"
+#include "ui/preferences/PasswordPage.h"
+#include "ui/preferences/StrengthCheckPage.h"
+#include "ui/preferences/VersionPage.h"
+
+PreferencePage::PreferencePage(wxWindow* parent, int pageKind, const wxString& pageName,
+                               bool resettable)
     : wxPanel(parent, kPageId, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER,
               "panel"),
-      kind(kind_),
-      canReset(false) {
-    auto* outer = new wxBoxSizer(wxVERTICAL);
-    auto* inner = new wxBoxSizer(wxVERTICAL);
+      kind(pageKind),
+      name(pageName),
+      canReset(resettable) {}
+
+PreferencePage::~PreferencePage() = default;
+
+PreferencePage* PreferencePage::Create(wxWindow* parent, int kind) {
     switch (kind) {
         case PAGE_PASSWORD:
-            BuildPasswordPage(inner);
-            break;
+            return new PasswordPage(parent);
         case PAGE_STRENGTH_CHECK:
-            BuildStrengthCheckPage(inner);
-            break;
+            return new StrengthCheckPage(parent);
         case PAGE_FONT:
-            BuildFontPage(inner);
-            break;
+            return new FontPage(parent);
         case PAGE_DICTIONARY:
-            BuildDictionaryPage(inner);
-            break;
+            return new DictionaryPage(parent);
         case PAGE_VERSION:
-            BuildVersionPage(inner);
-            break;
+            return new VersionPage(parent);
         default:
-            break;
+            return nullptr;
     }
-    outer->Add(inner, 1, wxEXPAND | wxLEFT, 5);
+}
 
+void PreferencePage::SetContent(wxSizer* inner) {
+    auto* outer = new wxBoxSizer(wxVERTICAL);
+    outer->Add(inner, 1, wxEXPAND | wxLEFT, 5);
     SetAutoLayout(true);
     SetSizerAndFit(outer);
 }
 
-PreferencePage::~PreferencePage() = default;
-
-bool PreferencePage::LoadValues(const MainConfig& settings) {
-    switch (kind) {
-        case PAGE_PASSWORD:
-            LoadPasswordValues(settings);
-            break;
-        case PAGE_STRENGTH_CHECK:
-            LoadStrengthCheckValues(settings);
-            break;
-        case PAGE_FONT:
-            LoadFontValues(settings);
-            break;
-        case PAGE_DICTIONARY:
-            LoadDictionaryValues(settings);
-            break;
-        default:
-            break;
-    }
+bool PreferencePage::LoadValues(const MainConfig&) {
     return true;
 }
 
-bool PreferencePage::CheckValues(wxString& message) {
-    switch (kind) {
-        case PAGE_PASSWORD:
-            return CheckPasswordValues(message);
-        case PAGE_FONT:
-            return CheckFontValues(message);
-        default:
-            return true;
-    }
-}
-
-bool PreferencePage::SaveValues(MainConfig& settings) {
-    switch (kind) {
-        case PAGE_PASSWORD:
-            SavePasswordValues(settings);
-            break;
-        case PAGE_STRENGTH_CHECK:
-            SaveStrengthCheckValues(settings);
-            break;
-        case PAGE_FONT:
-            SaveFontValues(settings);
-            break;
-        default:
-            break;
-    }
+bool PreferencePage::CheckValues(wxString&) {
     return true;
 }
 
-// The event table is laid out by hand.
-// clang-format off
-wxBEGIN_EVENT_TABLE(PreferencePage, wxPanel)
-    EVT_BUTTON(PreferencePage::kOnePasswordFontId, PreferencePage::OnChooseFont)
-    EVT_BUTTON(PreferencePage::kPluralPasswordFontId, PreferencePage::OnChooseFont)
-    EVT_BUTTON(PreferencePage::kCombinationListFontId, PreferencePage::OnChooseFont)
-    EVT_BUTTON(PreferencePage::kTestId, PreferencePage::OnTest)
-    EVT_BUTTON(PreferencePage::kShowWordsId, PreferencePage::OnShowWords)
-wxEND_EVENT_TABLE()
+bool PreferencePage::SaveValues(MainConfig&) {
+    return true;
+}

@@ -1,26 +1,19 @@
-// One page of the preferences dialog. The page's kind, fixed when it is made, decides which
-// controls it holds and which settings it moves between them and a settings object: the
-// character pools and batches, the strength check, the fonts, the dictionary (shown only) and
-// the version (shown only).
+// One page of the preferences dialog, the base of the five: the character pools and batches,
+// the strength check, the fonts, the dictionary (shown only) and the version (shown only). A
+// page moves its own settings between its controls and a settings object; the dialog works
+// on every page through this base.
 #pragma once
 
-#include <wx/arrstr.h>
-#include <wx/font.h>
 #include <wx/panel.h>
 #include <wx/string.h>
 
 #include "settings/MainConfig.h"
 
-class wxButton;
-class wxCheckBox;
-class wxListCtrl;
-class wxRadioButton;
 class wxSizer;
-class wxSpinCtrl;
-class wxTextCtrl;
 
 class PreferencePage : public wxPanel {
   public:
+    // The pages in the dialog's order; the dialog remembers the last one shown by this number.
     enum Kind {
         PAGE_PASSWORD = 0,
         PAGE_STRENGTH_CHECK = 1,
@@ -31,91 +24,30 @@ class PreferencePage : public wxPanel {
     static constexpr int kPageCount = 5;
 
     static constexpr wxWindowID kPageId = 2700;
-    static constexpr wxWindowID kOnePasswordFontId = 2201;
-    static constexpr wxWindowID kPluralPasswordFontId = 2202;
-    static constexpr wxWindowID kCombinationListFontId = 2203;
-    static constexpr wxWindowID kTestId = 2204;
-    static constexpr wxWindowID kFileListId = 2205;
-    static constexpr wxWindowID kShowWordsId = 2206;
 
-    // The number of passwords one plural creation may make.
-    static constexpr int kMinCreateCount = 1;
-    static constexpr int kMaxCreateCount = 1000;
+    // The page of the kind, or none for a number that names no page.
+    static PreferencePage* Create(wxWindow* parent, int kind);
 
-    PreferencePage(wxWindow* parent, int kind);
     ~PreferencePage() override;
 
     // Fills the controls from the settings; always true.
-    bool LoadValues(const MainConfig& settings);
+    virtual bool LoadValues(const MainConfig& settings);
     // False, with the text for the error box in `message` and the focus on the control to
     // correct, when a control holds a value the settings cannot take.
-    bool CheckValues(wxString& message);
+    virtual bool CheckValues(wxString& message);
     // Writes the controls into the settings; always true.
-    bool SaveValues(MainConfig& settings);
+    virtual bool SaveValues(MainConfig& settings);
 
     int GetKind() const { return kind; }
 
     const int kind;
-    wxString name;  // shown in the dialog's list of pages
-    bool canReset;  // the dialog's Reset works on this page
+    const wxString name;  // shown in the dialog's list of pages
+    const bool canReset;  // the dialog's Reset works on this page
 
-  private:
-    // The content of each kind, built into the page's inner sizer.
-    void BuildPasswordPage(wxSizer* inner);
-    void BuildStrengthCheckPage(wxSizer* inner);
-    void BuildFontPage(wxSizer* inner);
-    void BuildDictionaryPage(wxSizer* inner);
-    void BuildVersionPage(wxSizer* inner);
+  protected:
+    PreferencePage(wxWindow* parent, int kind, const wxString& name, bool canReset);
 
-    void LoadPasswordValues(const MainConfig& settings);
-    bool CheckPasswordValues(wxString& message);
-    void SavePasswordValues(MainConfig& settings) const;
-    // The count typed into the spin control; false when it is not a whole number.
-    bool GetTypedCount(long& count) const;
-
-    void LoadStrengthCheckValues(const MainConfig& settings);
-    void SaveStrengthCheckValues(MainConfig& settings) const;
-    // The lines of the test text worth testing. The text, as typed, becomes the live
-    // settings' test text at once, so that it outlives a cancelled dialog.
-    void ReadTestLines(wxArrayString& lines);
-
-    void LoadFontValues(const MainConfig& settings);
-    bool CheckFontValues(wxString& message);
-    void SaveFontValues(MainConfig& settings) const;
-    // "face  size" of a usable font, else nothing.
-    static void ShowFontDescription(const wxFont& font, wxTextCtrl* field);
-
-    void LoadDictionaryValues(const MainConfig& settings);
-
-    void OnChooseFont(wxCommandEvent& event);
-    void OnTest(wxCommandEvent& event);
-    void OnShowWords(wxCommandEvent& event);
-
-    // Password.
-    wxTextCtrl* capitalText = nullptr;
-    wxTextCtrl* smallText = nullptr;
-    wxTextCtrl* numericText = nullptr;
-    wxCheckBox* duplicationCheck = nullptr;
-    wxSpinCtrl* countSpin = nullptr;
-    wxCheckBox* createBellCheck = nullptr;
-    wxCheckBox* copyBellCheck = nullptr;
-    // Strength Check.
-    wxRadioButton* standardRadio = nullptr;
-    wxRadioButton* highRadio = nullptr;
-    wxTextCtrl* testText = nullptr;
-    // Font: the fonts chosen so far, which reach the settings only when the dialog is accepted.
-    wxFont onePasswordFont;
-    wxButton* onePasswordButton = nullptr;
-    wxTextCtrl* onePasswordField = nullptr;
-    wxFont pluralFont;
-    wxButton* pluralButton = nullptr;
-    wxTextCtrl* pluralField = nullptr;
-    wxFont combinationFont;
-    wxButton* combinationButton = nullptr;
-    wxTextCtrl* combinationField = nullptr;
-    // Dictionary.
-    wxTextCtrl* directoryField = nullptr;
-    wxListCtrl* fileList = nullptr;
-
-    wxDECLARE_EVENT_TABLE();
+    // Lays the page out around the content built into `inner`, 5 pixels from the left edge,
+    // and fits the page to it.
+    void SetContent(wxSizer* inner);
 };

@@ -1,5 +1,5 @@
-// The "Strength Check" page: the level of the simple-password check and the hand test of
-// typed candidates against it.
+#include "ui/preferences/StrengthCheckPage.h"
+
 #include <wx/accel.h>
 #include <wx/intl.h>
 #include <wx/radiobut.h>
@@ -11,7 +11,6 @@
 #include "framework/dialogs/orlShowError.h"
 #include "framework/orlFonts.h"
 #include "ui/preferences/PageLayout.h"
-#include "ui/preferences/PreferencePage.h"
 
 using namespace pagelayout;
 
@@ -27,9 +26,9 @@ wxRadioButton* NewRadio(wxWindow* parent, const wxString& label, long style = 0)
 
 }  // namespace
 
-void PreferencePage::BuildStrengthCheckPage(wxSizer* inner) {
-    name = _("Strength Check");
-
+StrengthCheckPage::StrengthCheckPage(wxWindow* parent)
+    : PreferencePage(parent, PAGE_STRENGTH_CHECK, _("Strength Check"), true) {
+    auto* inner = new wxBoxSizer(wxVERTICAL);
     wxStaticBoxSizer* level = NewGroup(this, _("Password Strength Check Level"), wxHORIZONTAL);
     wxStaticBox* levelBox = level->GetStaticBox();
     level->Add(NewLabel(levelBox, _("Check Level:")), 0, wxALIGN_CENTER_VERTICAL | wxALL, 5);
@@ -57,11 +56,10 @@ void PreferencePage::BuildStrengthCheckPage(wxSizer* inner) {
                 wxALIGN_RIGHT, 0);
     test->Add(column, 1, wxEXPAND | wxALL, 5);
     inner->Add(test, 1, wxEXPAND, 0);
-
-    canReset = true;
+    SetContent(inner);
 }
 
-void PreferencePage::LoadStrengthCheckValues(const MainConfig& settings) {
+bool StrengthCheckPage::LoadValues(const MainConfig& settings) {
     if (settings.StrengthCheckLevel == kStandardLevel) {
         standardRadio->SetValue(true);
     } else {
@@ -70,22 +68,24 @@ void PreferencePage::LoadStrengthCheckValues(const MainConfig& settings) {
     testText->SetValue(settings.StrengthCheckTestValue);
     testText->SetInsertionPoint(0);
     testText->ShowPosition(0);
+    return true;
 }
 
-void PreferencePage::SaveStrengthCheckValues(MainConfig& settings) const {
+bool StrengthCheckPage::SaveValues(MainConfig& settings) {
     settings.StrengthCheckLevel = standardRadio->GetValue() ? kStandardLevel : kHighLevel;
     settings.StrengthCheckTestValue =
         testText->GetValue().Left(MainConfig::kMaxStoredTestValueLength);
+    return true;
 }
 
-void PreferencePage::ReadTestLines(wxArrayString& lines) {
+void StrengthCheckPage::ReadTestLines(wxArrayString& lines) {
     lines.clear();
     const wxString text = testText->GetValue();
     MainConfig::Get().StrengthCheckTestValue = text.Left(MainConfig::kMaxStoredTestValueLength);
     lines = ::ReadTestLines(text);
 }
 
-void PreferencePage::OnTest(wxCommandEvent&) {
+void StrengthCheckPage::OnTest(wxCommandEvent&) {
     wxBusyCursor busy;
     wxWindow* top = wxGetTopLevelParent(this);
 
@@ -108,3 +108,9 @@ void PreferencePage::OnTest(wxCommandEvent&) {
     dialog.AddText(result.report, false);
     dialog.ShowModal();
 }
+
+// The event table is laid out by hand.
+// clang-format off
+wxBEGIN_EVENT_TABLE(StrengthCheckPage, PreferencePage)
+    EVT_BUTTON(StrengthCheckPage::kTestId, StrengthCheckPage::OnTest)
+wxEND_EVENT_TABLE()

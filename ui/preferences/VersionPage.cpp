@@ -1,16 +1,16 @@
-// The "Version" page: the program's name and version, its rights notice and its web page.
+#include "ui/preferences/VersionPage.h"
+
 #include <wx/hyperlink.h>
 #include <wx/intl.h>
 
 #include "framework/orlProductInfo.h"
 #include "ui/preferences/PageLayout.h"
-#include "ui/preferences/PreferencePage.h"
 
 using namespace pagelayout;
 
-void PreferencePage::BuildVersionPage(wxSizer* inner) {
-    name = _("Version");
-
+VersionPage::VersionPage(wxWindow* parent)
+    : PreferencePage(parent, PAGE_VERSION, _("Version"), false) {
+    auto* inner = new wxBoxSizer(wxVERTICAL);
     wxStaticBoxSizer* group = NewGroup(this, _("Version"));
     wxStaticBox* box = group->GetStaticBox();
 
@@ -29,4 +29,5 @@ void PreferencePage::BuildVersionPage(wxSizer* inner) {
                0, wxLEFT | wxRIGHT | wxBOTTOM, 5);
 
     inner->Add(group, 0, wxEXPAND, 0);
+    SetContent(inner);
 }

@@ -23,7 +23,7 @@ class PreferencePageFixture : public LiveSettingsFixture {
     // A page of the kind filling the test frame, which is made large enough for it (with room
     // to spare: before it is shown the frame can only guess the size of its decorations).
     PreferencePage* MakePage(int kind) {
-        auto* page = new PreferencePage(Frame(), kind);
+        PreferencePage* page = PreferencePage::Create(Frame(), kind);
         Frame()->SetClientSize(page->GetBestSize() + wxSize(100, 100));
         page->SetSize(Frame()->GetClientSize());
         return page;

@@ -15,7 +15,7 @@
 #include "support/MessageBoxExpectation.h"
 #include "support/TempDirectory.h"
 #include "ui/preferences/PageTestSupport.h"
-#include "ui/preferences/PreferencePage.h"
+#include "ui/preferences/StrengthCheckPage.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ class StrengthCheckPageTest : public PreferencePageFixture {
 
     Shown TestExpectingReport() {
         Shown shown;
-        wxTEST_DIALOG(Press(page, PreferencePage::kTestId),
+        wxTEST_DIALOG(Press(page, StrengthCheckPage::kTestId),
                       wxExpectModal<orlLogDialog>([&](orlLogDialog* dialog) {
                           shown.title = dialog->GetTitle();
                           shown.message = MessageOf(dialog);
@@ -123,7 +123,7 @@ TEST_F(StrengthCheckPageTest, NothingToTestIsReportedAndTheTextStillStored) {
         page->LoadValues(Config());
         text->ChangeValue(typed);
         standard->SetFocus();
-        wxTEST_DIALOG(Press(page, PreferencePage::kTestId),
+        wxTEST_DIALOG(Press(page, StrengthCheckPage::kTestId),
                       wxExpectModal<orlMessageCommonDialog>([&](orlMessageCommonDialog* box) {
                           EXPECT_EQ(MessageOf(box), "Please input the tested character string");
                           EXPECT_EQ(box->GetParent(), Frame());
