@@ -58,26 +58,6 @@ TEST(UseChar, FreshAndResetRecordsHoldTheDefaults) {
     ExpectDefaults(changed);
 }
 
-TEST(UseChar, EveryFieldTakesPartInEquality) {
-    for (const FieldChange& c : kFieldChanges) {
-        SCOPED_TRACE(c.field);
-        UseChar a;
-        UseChar b;
-        c.change(b);
-        EXPECT_FALSE(a == b);
-        const UseChar copy = b;
-        EXPECT_TRUE(copy == b);
-    }
-}
-
-TEST(UseChar, TextsCompareCaseSensitively) {
-    UseChar a;
-    UseChar b;
-    a.FixedString = "Secret";
-    b.FixedString = "secret";
-    EXPECT_FALSE(a == b);
-}
-
 TEST(UseChar, KindCountCountsFlagsNotPoolContents) {
     struct Case {
         bool upper, lower, numeric, symbol;

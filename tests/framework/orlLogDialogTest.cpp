@@ -37,7 +37,6 @@ TEST_F(LogDialogTest, PutsTheMessageBesideTheErrorPictureAboveAnEmptyReportAndOk
     ShowOnScreen(&dialog);
 
     EXPECT_EQ(dialog.GetTitle(), "Error");
-    EXPECT_EQ(dialog.GetName(), "dialog");
     EXPECT_EQ(dialog.GetParent(), Frame());
     EXPECT_TRUE(dialog.HasFlag(wxRESIZE_BORDER));
     EXPECT_TRUE(dialog.HasFlag(wxCLOSE_BOX));
@@ -68,7 +67,6 @@ TEST_F(LogDialogTest, PutsTheMessageBesideTheErrorPictureAboveAnEmptyReportAndOk
     EXPECT_GE(report->GetSize().y, 100);
 
     EXPECT_EQ(ok->GetLabel(), "OK");
-    EXPECT_EQ(ok->GetName(), "button");
     EXPECT_EQ(dialog.GetDefaultItem(), ok);
 
     // Top to bottom: the message row 10 pixels in, the report 10 pixels from the sides and

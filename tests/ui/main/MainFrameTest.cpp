@@ -151,10 +151,8 @@ class MainFrameTest : public LiveSettingsFixture {
 
 const wxString kCapitalsAndDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
-TEST_F(MainFrameTest, ControlsCarryTheirIdentifiersLabelsAndTooltips) {
+TEST_F(MainFrameTest, ControlsCarryTheirLabelsAndTooltips) {
     Open();
-    EXPECT_EQ(frame->GetId(), MainFrame::kFrameId);
-    EXPECT_EQ(frame->GetName(), "frame");
     EXPECT_EQ(frame->GetTitle(), "tessarin");
     EXPECT_FALSE(frame->HasFlag(wxRESIZE_BORDER));
     EXPECT_FALSE(frame->HasFlag(wxMAXIMIZE_BOX));
@@ -200,7 +198,6 @@ TEST_F(MainFrameTest, ControlsCarryTheirIdentifiersLabelsAndTooltips) {
 
     auto* picture = Find<wxStaticBitmap>(wxID_STATIC);
     ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->GetName(), "staticBitmap");
     EXPECT_EQ(picture->GetBitmap().GetSize(), wxSize(40, 325));
 
     ASSERT_NE(Text(), nullptr);
@@ -214,7 +211,6 @@ TEST_F(MainFrameTest, ControlsCarryTheirIdentifiersLabelsAndTooltips) {
         }
     }
     ASSERT_NE(hidden, nullptr);
-    EXPECT_EQ(hidden->GetName(), "text");
     EXPECT_FALSE(hidden->IsShown());
     EXPECT_TRUE(testsupport::WaitUntil([&] {
         return HasWindowFocus(Button(MainFrame::kCreateId));
