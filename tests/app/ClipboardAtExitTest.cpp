@@ -105,7 +105,7 @@ class ClipboardAtExitTest : public testing::TestWithParam<ExitCase> {
         EXPECT_TRUE(
             testsupport::PumpUntil([] { return testsupport::ClipboardOwner() != None; }, 10s))
             << "nothing was put on the clipboard";
-        return testsupport::ClipboardText();
+        return testsupport::ClipboardText().utf8_string();
     }
 
     // Asks the program to end and waits for it (the events of the display handled meanwhile:

@@ -1,13 +1,11 @@
-// The display's clipboard as another program sees it: who owns it, what text it holds (read
-// through GTK, waiting at most a given time for the owner's answer), and a text the test
-// process puts there itself.
+// The display's clipboard as another program sees it: who owns it, and a text the test process
+// puts there itself (its text is read with ClipboardText).
 #pragma once
-
-#include <gtk/gtk.h>
 
 #include <chrono>
 #include <string>
 
+#include "support/ClipboardText.h"
 #include "support/DisplayEvents.h"
 
 namespace testsupport {
@@ -36,42 +34,9 @@ inline bool PressKeyForNewClipboardOwner(Window window, KeySym key,
                                           limit);
 }
 
-// The clipboard's text; "<no text>" when nobody owns it or the owner has no text, "<no answer>"
-// when the owner did not answer in time.
-inline std::string ClipboardText(std::chrono::milliseconds limit = std::chrono::seconds(5)) {
-    // Shared with the callback, which may come after the wait has given up.
-    struct Request {
-        bool answered = false;
-        bool abandoned = false;
-        std::string text = "<no text>";
-    };
-    auto* request = new Request;
-    gtk_clipboard_request_text(
-        gtk_clipboard_get(GDK_SELECTION_CLIPBOARD),
-        [](GtkClipboard*, const gchar* text, gpointer data) {
-            auto* request = static_cast<Request*>(data);
-            if (request->abandoned) {
-                delete request;
-                return;
-            }
-            request->answered = true;
-            if (text != nullptr) {
-                request->text = text;
-            }
-        },
-        request);
-    if (!PumpUntil([&] { return request->answered; }, limit)) {
-        request->abandoned = true;
-        return "<no answer>";
-    }
-    const std::string text = request->text;
-    delete request;
-    return text;
-}
-
 // Puts the text on the clipboard from the test process; returns the window that owns it now.
 inline Window PutOnClipboard(const std::string& text) {
-    gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), text.c_str(), -1);
+    SetClipboardText(wxString::FromUTF8(text));
     return ClipboardOwner();
 }
 
