@@ -2,7 +2,8 @@
 # include, compiled once for each kind of target and reused by every target of that kind, all of
 # which are compiled with the same options: the libraries without windows, the libraries with
 # windows, and the tests of each. The headers of windows are kept from the targets without
-# them: the classes they declare would be asked of a library those targets do not link. Parsing those headers was most of the time each file took.
+# them: the classes they declare would be asked of a library those targets do not link. Parsing
+# those headers was most of the time each file took.
 set(tessarin_pch_base
     <algorithm> <functional> <memory> <string> <vector>
     <wx/arrstr.h> <wx/filename.h> <wx/intl.h> <wx/log.h> <wx/string.h>)

@@ -11,8 +11,10 @@ launcher=()
 if command -v ccache >/dev/null; then
     # A compilation is kept and used again for the same source, with the same headers and
     # options, in any copy of the project (paths are taken relative to its root) and any build
-    # directory. The precompiled headers are checked by their contents, which differ from one
-    # build to the next, so the files that use them are compiled again.
+    # directory. The precompiled headers come from the cache too, byte for byte, so the files
+    # that use them, which are checked against their contents, are served as well. Build
+    # directories are best made with this script: a compilation run without these settings is
+    # kept under its absolute paths and serves no other copy.
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
     export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
