@@ -10,15 +10,19 @@ namespace {
 // The default GUI font, or on a Japanese system the given Japanese face at the same size.
 // The encoding asks for Shift_JIS where the toolkit honours it; GTK draws everything in
 // Unicode and keeps only the face and the size.
-wxFont SharedFont(const wxString& japaneseFace) {
-    // Without the windowed toolkit (the program run from a terminal without a window) there
-    // is no system font to ask for; a plain font of the usual size stands in, never drawn.
-    // The application is asked as the console application it may be: taking it for a
-    // windowed one before knowing would be a false cast.
+// The default GUI font. Without the windowed toolkit (the program run from a terminal without
+// a window) there is no system font to ask for; a plain font of the usual size stands in,
+// never drawn. The application is asked as the console application it may be: taking it for
+// a windowed one before knowing would be a false cast.
+wxFont BaseFont() {
     const wxAppConsole* app = wxAppConsole::GetInstance();
     const bool windowed = app != nullptr && app->IsGUI();
-    const wxFont base = windowed ? wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)
-                                 : wxFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
+    return windowed ? wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)
+                    : wxFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
+}
+
+wxFont SharedFont(const wxString& japaneseFace) {
+    const wxFont base = BaseFont();
     if (orlIsJapaneseLanguage(orlGetLocaleFacts().GetSystemLanguageName())) {
         const wxFont japanese(wxFontInfo(base.GetFractionalPointSize())
                                   .Family(wxFONTFAMILY_SWISS)
@@ -43,4 +47,8 @@ wxFont orlGetTextFont() {
 
 wxFont orlGetGuiFont() {
     return SharedFont("MS UI Gothic");
+}
+
+wxFont orlGetMonospaceFont() {
+    return wxFont(wxFontInfo(BaseFont().GetFractionalPointSize()).Family(wxFONTFAMILY_TELETYPE));
 }

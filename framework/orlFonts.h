@@ -1,4 +1,5 @@
-// The two fonts many windows share: the text font for password-like text and the list font.
+// The fonts many windows share: the text font for password-like text, the list font, and the
+// monospaced font in which passwords are shown.
 #pragma once
 
 #include <wx/font.h>
@@ -8,3 +9,6 @@
 wxFont orlGetTextFont();
 // The default GUI font, or on a Japanese system the Japanese UI Gothic face at its size.
 wxFont orlGetGuiFont();
+// The desktop's monospaced face (the fontconfig alias every desktop configures) at the size of
+// the default GUI font: l, I and 1, O and 0 tell apart in it.
+wxFont orlGetMonospaceFont();

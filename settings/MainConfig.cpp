@@ -53,9 +53,10 @@ void MainConfig::SetDefaults() {
     PasswordConfig::SetDefaults();
     MainPosition = wxDefaultPosition;
     NonShow = false;
-    OnePasswordFont = orlGetTextFont();
+    // Passwords are shown in a monospaced face, the one password half as large again.
+    OnePasswordFont = orlGetMonospaceFont();
     OnePasswordFont.SetPointSize(OnePasswordFont.GetPointSize() * 3 / 2);
-    PluralPasswordFont = orlGetTextFont();
+    PluralPasswordFont = orlGetMonospaceFont();
     CombinationListFont = orlGetGuiFont();
     PreferencePage = 0;
     StrengthCheckTestValue = GetDefaultStrengthCheckTestValue();

@@ -16,6 +16,7 @@
 #include "engine/SymbolStrings.h"
 #include "framework/codes/orlCharCode.h"
 #include "framework/config/orlSystemConfig.h"
+#include "framework/orlFonts.h"
 #include "framework/window/orlDisplayList.h"
 #include "framework/window/orlLibraryConfig.h"
 #include "framework/window/orlTopLevelWindowBase.h"
@@ -141,8 +142,14 @@ TEST_F(MainConfigTest, DefaultsAreTheDocumentedValues) {
     EXPECT_TRUE(c.BeepOnCopy);
     EXPECT_EQ(c.DictionaryDirectoryName, "dict");
     EXPECT_TRUE(c.SaveFileName.empty());
+    // Passwords are shown in the monospaced face at the desktop's size, the one password half
+    // as large again; the combination list keeps the list font.
     ASSERT_TRUE(c.PluralPasswordFont.IsOk());
+    EXPECT_TRUE(c.PluralPasswordFont.IsFixedWidth());
+    EXPECT_TRUE(c.OnePasswordFont.IsFixedWidth());
+    EXPECT_EQ(c.PluralPasswordFont.GetPointSize(), orlGetGuiFont().GetPointSize());
     EXPECT_EQ(c.OnePasswordFont.GetPointSize(), c.PluralPasswordFont.GetPointSize() * 3 / 2);
+    EXPECT_EQ(c.CombinationListFont, orlGetGuiFont());
 
     EXPECT_EQ(c.StrengthCheckTestValue,
               "12\n123\n135\n134\n7890123\n7891234\n7612345\nabcbb\nabcbc\nabcbcd\nabcde\n"
