@@ -21,25 +21,25 @@ class InputLines {
         Failed,   // the stream could not be read (GetError says why)
     };
 
-    explicit InputLines(std::FILE* in, std::size_t maxLineBytes = kMaxLineBytes,
+    explicit InputLines(std::FILE* stream, std::size_t lineLimit = kMaxLineBytes,
                         std::size_t pieceBytes = 64 * 1024);
 
     Result Next(std::string& line);
 
     // The number of the line last returned or found too long, from 1; blank lines count.
-    unsigned long long GetLineNumber() const { return m_number; }
+    unsigned long long GetLineNumber() const { return number; }
     // The system's error number after Failed.
-    int GetError() const { return m_error; }
+    int GetError() const { return error; }
 
   private:
     bool Fill();
 
-    std::FILE* m_in;
-    std::size_t m_maxLineBytes;
-    std::vector<char> m_piece;
-    std::size_t m_pos = 0;
-    std::size_t m_end = 0;
-    bool m_afterCarriageReturn = false;  // a line feed next belongs to the last line's end
-    unsigned long long m_number = 0;
-    int m_error = 0;
+    std::FILE* in;
+    std::size_t maxLineBytes;
+    std::vector<char> piece;
+    std::size_t pos = 0;
+    std::size_t end = 0;
+    bool afterCarriageReturn = false;  // a line feed next belongs to the last line's end
+    unsigned long long number = 0;
+    int error = 0;
 };

@@ -40,53 +40,53 @@ bool Print(std::FILE* stream, const wxString& text) {
 // with the system's reason, and nothing more is written.
 class Output {
   public:
-    Output(std::FILE* out, std::FILE* err) : m_out(out), m_err(err) {}
+    Output(std::FILE* outputStream, std::FILE* errorStream) : out(outputStream), err(errorStream) {}
 
     bool Write(const wxString& text) {
-        if (m_failed) {
+        if (failed) {
             return false;
         }
         errno = 0;
-        if (!Print(m_out, text)) {
+        if (!Print(out, text)) {
             Fail();
         }
-        return !m_failed;
+        return !failed;
     }
 
     // Flushes what is buffered; the status of the mode when that worked, else the status of a
     // failed write.
     int Finish(int status) {
-        if (!m_failed) {
+        if (!failed) {
             errno = 0;
-            if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
+            if (std::fflush(out) != 0 || std::ferror(out)) {
                 Fail();
             }
         }
-        return m_failed ? kTerminalInputOutput : status;
+        return failed ? kTerminalInputOutput : status;
     }
 
   private:
     void Fail() {
         const int error = errno != 0 ? errno : EIO;
-        m_failed = true;
-        Print(m_err, wxString::Format(_("tessarin: standard output could not be written: %s"),
-                                      wxString(std::strerror(error))) +
-                         "\n");
+        failed = true;
+        Print(err, wxString::Format(_("tessarin: standard output could not be written: %s"),
+                                    wxString(std::strerror(error))) +
+                       "\n");
     }
 
-    std::FILE* m_out;
-    std::FILE* m_err;
-    bool m_failed = false;
+    std::FILE* out;
+    std::FILE* err;
+    bool failed = false;
 };
 
 // The generator's complaints, one message to a line.
 class StreamReporter : public GenerationReporter {
   public:
-    explicit StreamReporter(std::FILE* err) : m_err(err) {}
-    void ShowError(const wxString& message) override { Print(m_err, message + "\n"); }
+    explicit StreamReporter(std::FILE* errorStream) : err(errorStream) {}
+    void ShowError(const wxString& message) override { Print(err, message + "\n"); }
 
   private:
-    std::FILE* m_err;
+    std::FILE* err;
 };
 
 struct Request {
@@ -259,34 +259,34 @@ int Check(const Request& request, const PasswordConfig& config, std::FILE* in, O
 // language, which these modes do not need.
 class ConsoleSession {
   public:
-    ConsoleSession(int argc, char** argv) : m_toolkit(argc, argv) {
-        if (!m_toolkit.IsOk()) {
+    ConsoleSession(int argc, char** argv) : toolkit(argc, argv) {
+        if (!toolkit.IsOk()) {
             return;
         }
         wxLog::EnableLogging(false);
         wxAppConsole::GetInstance()->SetAppName(kProgramName);
         std::setlocale(LC_ALL, "");
-        m_programPath = orlGetExecutablePath(argc > 0 ? argv[0] : "");
-        LoadProgramCatalogs(wxFileName(m_programPath).GetPath(), kProgramName);
+        programPath = orlGetExecutablePath(argc > 0 ? argv[0] : "");
+        LoadProgramCatalogs(wxFileName(programPath).GetPath(), kProgramName);
     }
     ~ConsoleSession() {
-        if (m_toolkit.IsOk()) {
+        if (toolkit.IsOk()) {
             wxTranslations::Set(nullptr);
         }
     }
     ConsoleSession(const ConsoleSession&) = delete;
     ConsoleSession& operator=(const ConsoleSession&) = delete;
 
-    bool IsOk() const { return m_toolkit.IsOk(); }
-    const wxString& ProgramPath() const { return m_programPath; }
+    bool IsOk() const { return toolkit.IsOk(); }
+    const wxString& ProgramPath() const { return programPath; }
 
   private:
     // Made before the toolkit starts, which then takes it as the application object.
     struct ConsoleApplication {
         ConsoleApplication() { wxApp::SetInstance(new wxAppConsole); }
-    } m_application;
-    wxInitializer m_toolkit;
-    wxString m_programPath;
+    } application;
+    wxInitializer toolkit;
+    wxString programPath;
 };
 
 }  // namespace

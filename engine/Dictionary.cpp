@@ -15,12 +15,12 @@ Dictionary& Dictionary::Get() {
     return dictionary;
 }
 
-bool Dictionary::Load(const wxString& directory) {
-    const wxString path = directory;  // the argument may be m_directory itself
+bool Dictionary::Load(const wxString& directoryPath) {
+    const wxString path = directoryPath;  // the argument may be the directory member itself
     Clear();
-    m_directory = path;
+    directory = path;
     const bool loaded = LoadDirectory(path);
-    for (const auto& set : m_sets) {
+    for (const auto& set : sets) {
         if (set) {
             set->ShrinkToFit();
         }
@@ -28,30 +28,30 @@ bool Dictionary::Load(const wxString& directory) {
     return loaded;
 }
 
-void Dictionary::LoadWhenUsed(const wxString& directory) {
+void Dictionary::LoadWhenUsed(const wxString& directoryPath) {
     Clear();
-    m_directory = directory;
-    m_waiting = true;
+    directory = directoryPath;
+    waiting = true;
 }
 
 void Dictionary::Clear() {
-    m_waiting = false;
-    m_directory.clear();
-    m_files.clear();
-    m_sets.clear();
-    m_minLength = 0;
-    m_maxLength = 0;
+    waiting = false;
+    directory.clear();
+    files.clear();
+    sets.clear();
+    minLength = 0;
+    maxLength = 0;
 }
 
-bool Dictionary::LoadDirectory(const wxString& directory) {
+bool Dictionary::LoadDirectory(const wxString& directoryPath) {
     LoadIfWaiting();
     WordFileWalk walk;
-    return walk.Walk(directory, [this](const wxString& path) { return LoadFile(path); });
+    return walk.Walk(directoryPath, [this](const wxString& path) { return LoadFile(path); });
 }
 
 bool Dictionary::LoadFile(const wxString& path) {
     LoadIfWaiting();
-    m_files.Add(path);
+    files.Add(path);
     // The words join their sets' blocks; each set makes its table when first asked.
     WordFileReader reader;
     return reader.Read(path, [&](const std::vector<std::string_view>& words) {
@@ -62,24 +62,24 @@ bool Dictionary::LoadFile(const wxString& path) {
 }
 
 WordSet& Dictionary::SetFor(std::uint32_t length) {
-    if (m_sets.size() <= length) {
-        m_sets.resize(length + 1);
+    if (sets.size() <= length) {
+        sets.resize(length + 1);
     }
-    std::unique_ptr<WordSet>& set = m_sets[length];
+    std::unique_ptr<WordSet>& set = sets[length];
     if (!set) {
         set = std::make_unique<WordSet>(length);
-        if (m_minLength == 0 || m_minLength > length) {
-            m_minLength = length;
+        if (minLength == 0 || minLength > length) {
+            minLength = length;
         }
-        if (m_maxLength < length) {
-            m_maxLength = length;
+        if (maxLength < length) {
+            maxLength = length;
         }
     }
     return *set;
 }
 
 const WordSet* Dictionary::SetOf(std::uint32_t length) const {
-    return length < m_sets.size() ? m_sets[length].get() : nullptr;
+    return length < sets.size() ? sets[length].get() : nullptr;
 }
 
 bool Dictionary::Contains(const wxString& word) const {
@@ -103,7 +103,7 @@ bool Dictionary::Contains(const wxString& word) const {
 std::uint32_t Dictionary::CountWords(std::uint32_t a, std::uint32_t b) const {
     LoadIfWaiting();
     const std::uint32_t from = std::max<std::uint32_t>(std::min(a, b), 1);
-    const std::uint32_t to = std::min(std::max(a, b), m_maxLength);
+    const std::uint32_t to = std::min(std::max(a, b), maxLength);
     std::uint32_t count = 0;
     for (std::uint32_t length = from; length <= to; ++length) {
         if (const WordSet* set = SetOf(length)) {
@@ -115,7 +115,7 @@ std::uint32_t Dictionary::CountWords(std::uint32_t a, std::uint32_t b) const {
 
 wxString Dictionary::GetWord(std::uint32_t firstLength, std::uint32_t index) const {
     LoadIfWaiting();
-    for (std::uint32_t length = std::max<std::uint32_t>(firstLength, 1); length <= m_maxLength;
+    for (std::uint32_t length = std::max<std::uint32_t>(firstLength, 1); length <= maxLength;
          ++length) {
         const WordSet* set = SetOf(length);
         if (!set) {
@@ -133,10 +133,10 @@ wxString Dictionary::GetWord(std::uint32_t firstLength, std::uint32_t index) con
 std::uint32_t Dictionary::GetCounts(std::vector<std::uint32_t>* counts) const {
     LoadIfWaiting();
     if (counts) {
-        counts->assign(m_maxLength, 0);
+        counts->assign(maxLength, 0);
     }
     std::uint32_t total = 0;
-    for (std::uint32_t length = 1; length <= m_maxLength; ++length) {
+    for (std::uint32_t length = 1; length <= maxLength; ++length) {
         const WordSet* set = SetOf(length);
         const std::uint32_t count = set ? set->GetCount() : 0;
         total += count;
@@ -169,8 +169,8 @@ bool Dictionary::GetWords(std::uint32_t length, wxArrayString& words) const {
 
 std::size_t Dictionary::GetMemoryUse() const {
     LoadIfWaiting();
-    std::size_t bytes = m_sets.capacity() * sizeof(m_sets[0]);
-    for (const auto& set : m_sets) {
+    std::size_t bytes = sets.capacity() * sizeof(sets[0]);
+    for (const auto& set : sets) {
         if (set) {
             bytes += sizeof(WordSet) + set->GetMemoryUse();
         }

@@ -26,16 +26,16 @@ class Dictionary {
     // Empties the dictionary and fills it from the word files under the directory. False when
     // the directory is missing or some file or subdirectory could not be read; whatever could
     // be read is loaded all the same.
-    bool Load(const wxString& directory);
+    bool Load(const wxString& directoryPath);
     // Empties the dictionary and has it filled from the directory when it is first asked
     // about its words or its files: every question below loads it first. A start-up that
     // does not need the words yet does not wait for them, and one that never needs them (the
     // terminal modes with settings that use no word) never reads them.
-    void LoadWhenUsed(const wxString& directory);
+    void LoadWhenUsed(const wxString& directoryPath);
     // Loads now what LoadWhenUsed left waiting; nothing when nothing waits.
     void LoadIfWaiting() const {
-        if (m_waiting) {
-            const_cast<Dictionary*>(this)->Load(m_directory);
+        if (waiting) {
+            const_cast<Dictionary*>(this)->Load(directory);
         }
     }
     void Clear();
@@ -44,7 +44,7 @@ class Dictionary {
     // below it, reading at most 10000 directory entries in all (WordFileWalk); each real
     // directory once, so a link back to a parent ends there. False when something could
     // not be read or the walk stopped at a limit.
-    bool LoadDirectory(const wxString& directory);
+    bool LoadDirectory(const wxString& directoryPath);
     // Adds the words of one word file, read a piece at a time (WordFileReader); its path
     // joins the file list even when it fails. A file that fails part way through keeps the
     // words of the part read.
@@ -65,18 +65,18 @@ class Dictionary {
     // list) when there is none.
     bool GetWords(std::uint32_t length, wxArrayString& words) const;
 
-    const wxString& GetDirectory() const { return m_directory; }
+    const wxString& GetDirectory() const { return directory; }
     const wxArrayString& GetFiles() const {
         LoadIfWaiting();
-        return m_files;
+        return files;
     }
     std::uint32_t GetMinLength() const {
         LoadIfWaiting();
-        return m_minLength;
+        return minLength;
     }
     std::uint32_t GetMaxLength() const {
         LoadIfWaiting();
-        return m_maxLength;
+        return maxLength;
     }
     bool IsEmpty() const { return GetMaxLength() == 0; }
 
@@ -88,10 +88,10 @@ class Dictionary {
     WordSet& SetFor(std::uint32_t length);
     const WordSet* SetOf(std::uint32_t length) const;
 
-    wxString m_directory;
-    wxArrayString m_files;
-    std::vector<std::unique_ptr<WordSet>> m_sets;  // by length; null where no word has it
-    std::uint32_t m_minLength = 0;
-    std::uint32_t m_maxLength = 0;
-    bool m_waiting = false;  // the files of m_directory are still to be read
+    wxString directory;
+    wxArrayString files;
+    std::vector<std::unique_ptr<WordSet>> sets;  // by length; null where no word has it
+    std::uint32_t minLength = 0;
+    std::uint32_t maxLength = 0;
+    bool waiting = false;  // the files of the directory are still to be read
 };

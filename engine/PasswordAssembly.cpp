@@ -29,16 +29,16 @@ wxString PasswordGenerator::MakeElement(const UseChar& record) {
         // The range is read in either order, and lengths below 1 hold no words.
         const auto a = static_cast<std::uint32_t>(std::max(record.DictionaryMin, 1));
         const auto b = static_cast<std::uint32_t>(std::max(record.DictionaryMax, 1));
-        const std::uint32_t count = m_dictionary->CountWords(a, b);
+        const std::uint32_t count = dictionary->CountWords(a, b);
         if (count == 0) {
             return wxString();
         }
-        return m_dictionary->GetWord(std::min(a, b), GetRandom(count - 1));
+        return dictionary->GetWord(std::min(a, b), GetRandom(count - 1));
     }
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
-        const wxString result = MakeRandomElement(record, m_settings->Pools);
-        if (result.empty() || !m_settings->DeterSimplePassword ||
-            !IsSimplePassword(result, nullptr, m_settings->StrengthCheckLevel)) {
+        const wxString result = MakeRandomElement(record, settings->Pools);
+        if (result.empty() || !settings->DeterSimplePassword ||
+            !IsSimplePassword(result, nullptr, settings->StrengthCheckLevel)) {
             return result;
         }
     }
@@ -46,11 +46,11 @@ wxString PasswordGenerator::MakeElement(const UseChar& record) {
 }
 
 wxString PasswordGenerator::MakePassword() {
-    if (m_settings->Standard) {
-        return MakeElement(m_settings->StandardUseChar);
+    if (settings->Standard) {
+        return MakeElement(settings->StandardUseChar);
     }
     wxString password;
-    const UseCharArray& list = m_settings->CombinationUseChar;
+    const UseCharArray& list = settings->CombinationUseChar;
     for (std::size_t i = 0; i < list.GetCount(); ++i) {
         const wxString element = MakeElement(list[i]);
         if (element.empty()) {
@@ -63,12 +63,12 @@ wxString PasswordGenerator::MakePassword() {
 
 bool PasswordGenerator::MakePasswords(wxArrayString& batch, std::uint32_t count) {
     batch.clear();
-    const bool different = !m_settings->PermitDuplication;
-    if (different && CountPossiblePasswords(*m_settings, *m_dictionary) < count) {
+    const bool different = !settings->PermitDuplication;
+    if (different && CountPossiblePasswords(*settings, *dictionary) < count) {
         return false;  // no amount of trying makes that many different passwords
     }
     const auto giveUpAt =
-        different ? m_clock() + kBatchTimeLimit : std::chrono::steady_clock::time_point::max();
+        different ? clock() + kBatchTimeLimit : std::chrono::steady_clock::time_point::max();
     batch.reserve(count);
     // The passwords so far, to tell a duplicate at once rather than by scanning the batch.
     std::unordered_set<wxString, WxStringHash> made;
@@ -82,7 +82,7 @@ bool PasswordGenerator::MakePasswords(wxArrayString& batch, std::uint32_t count)
                 batch.Add(password);
                 break;
             }
-            if (retries == kMaxDuplicateRetries || m_clock() >= giveUpAt) {
+            if (retries == kMaxDuplicateRetries || clock() >= giveUpAt) {
                 return false;
             }
         }

@@ -24,27 +24,27 @@ static_assert(std::is_same_v<wxStringCharType, wchar_t>,
 // stack for passwords of any ordinary length, on the heap beyond that.
 class WorkSpace {
   public:
-    explicit WorkSpace(std::size_t length) : m_length(length) {
-        if (3 * length <= kInline) {
-            m_data = m_inline;
+    explicit WorkSpace(std::size_t passwordLength) : length(passwordLength) {
+        if (3 * passwordLength <= kInline) {
+            data = inlineRoom;
         } else {
-            m_heap = std::make_unique<wchar_t[]>(3 * length);
-            m_data = m_heap.get();
+            heap = std::make_unique<wchar_t[]>(3 * passwordLength);
+            data = heap.get();
         }
     }
     WorkSpace(const WorkSpace&) = delete;
     WorkSpace& operator=(const WorkSpace&) = delete;
 
-    wchar_t* Normalized() { return m_data; }
-    wchar_t* Form() { return m_data + m_length; }
-    wchar_t* Reversed() { return m_data + 2 * m_length; }
+    wchar_t* Normalized() { return data; }
+    wchar_t* Form() { return data + length; }
+    wchar_t* Reversed() { return data + 2 * length; }
 
   private:
     static constexpr std::size_t kInline = 3 * 128;
-    std::size_t m_length;
-    wchar_t* m_data;
-    std::unique_ptr<wchar_t[]> m_heap;
-    wchar_t m_inline[kInline];
+    std::size_t length;
+    wchar_t* data;
+    std::unique_ptr<wchar_t[]> heap;
+    wchar_t inlineRoom[kInline];
 };
 
 // The checks of the candidates made from the forms of one password. A candidate is a range of
@@ -53,8 +53,8 @@ class WorkSpace {
 // a check that is not refused runs in full, so the verdicts are those of the full checks.
 class CandidateChecks {
   public:
-    CandidateChecks(const Dictionary& dictionary, wchar_t* reverseRoom)
-        : m_dictionary(dictionary), m_reversed(reverseRoom) {}
+    CandidateChecks(const Dictionary& givenDictionary, wchar_t* reverseRoom)
+        : dictionary(givenDictionary), reversed(reverseRoom) {}
 
     // The code of the first simple candidate of t, else 0 (kPassed). The candidates, in
     // order: t and its reverse; then, from 4 characters on, t without its first and without
@@ -62,9 +62,9 @@ class CandidateChecks {
     // 5 characters on, t and its reverse without both ends.
     int CheckVariants(Text t) {
         const std::size_t n = t.size();
-        simplecheck::Reverse(t, m_reversed);
-        m_text = t;
-        m_reverse = Text(m_reversed, n);
+        simplecheck::Reverse(t, reversed);
+        text = t;
+        reverse = Text(reversed, n);
         Survey();
 
         // A reversed candidate holds the same characters as one checked before it, which was
@@ -93,7 +93,7 @@ class CandidateChecks {
 
     int Check(const Candidate& candidate) {
         const Text c =
-            (candidate.reversed ? m_reverse : m_text).substr(candidate.start, candidate.length);
+            (candidate.reversed ? reverse : text).substr(candidate.start, candidate.length);
         if (IsSequential(candidate, c)) {
             return PasswordGenerator::kSequential;
         }
@@ -120,17 +120,17 @@ class CandidateChecks {
     // t have codes no more than 2 apart (bit i: t[i] and t[i + 1]; read the other way, the
     // same pairs are the neighbours of the reverse). A run can only start at such a pair.
     void Survey() {
-        const std::size_t n = m_text.size();
-        m_mask = simplecheck::CharacterMask(m_text);
-        m_distinct = static_cast<std::size_t>(std::popcount(m_mask));
-        m_ascii = std::all_of(m_text.begin(), m_text.end(),
-                              [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; });
-        m_indexed = n <= 64;
-        m_smallSteps = 0;
-        if (m_indexed) {
+        const std::size_t n = text.size();
+        mask = simplecheck::CharacterMask(text);
+        distinct = static_cast<std::size_t>(std::popcount(mask));
+        ascii = std::all_of(text.begin(), text.end(),
+                            [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; });
+        indexed = n <= 64;
+        smallSteps = 0;
+        if (indexed) {
             for (std::size_t i = 0; i + 1 < n; ++i) {
-                if (simplecheck::IsSmallStep(m_text[i], m_text[i + 1])) {
-                    m_smallSteps |= std::uint64_t{1} << i;
+                if (simplecheck::IsSmallStep(text[i], text[i + 1])) {
+                    smallSteps |= std::uint64_t{1} << i;
                 }
             }
         }
@@ -138,7 +138,7 @@ class CandidateChecks {
 
     // Tries a run only where one can start.
     bool IsSequential(const Candidate& candidate, Text c) const {
-        if (!m_indexed) {
+        if (!indexed) {
             return simplecheck::IsSequential(c);
         }
         const std::size_t length = candidate.length;
@@ -148,8 +148,8 @@ class CandidateChecks {
         // The starts 0 to last of the candidate lie on the pairs first to first + last of t.
         const std::size_t last = length - simplecheck::SequentialRunNeeded(length);
         const std::size_t first =
-            candidate.reversed ? m_text.size() - 2 - candidate.start - last : candidate.start;
-        std::uint64_t pairs = m_smallSteps >> first;
+            candidate.reversed ? text.size() - 2 - candidate.start - last : candidate.start;
+        std::uint64_t pairs = smallSteps >> first;
         if (last + 1 < 64) {
             pairs &= (std::uint64_t{1} << (last + 1)) - 1;
         }
@@ -166,8 +166,8 @@ class CandidateChecks {
     // different characters, and c holds at least as many as the form, less those it drops.
     bool IsRepeated(Text c) const {
         const std::size_t length = c.size();
-        const std::size_t dropped = m_text.size() - length;
-        if (m_distinct > length - length / 2 + dropped) {
+        const std::size_t dropped = text.size() - length;
+        if (distinct > length - length / 2 + dropped) {
             return false;
         }
         return simplecheck::IsRepeated(c);
@@ -179,7 +179,7 @@ class CandidateChecks {
         if (name.size() <= 2) {
             return false;
         }
-        if (name.size() <= c.size() && (nameMask & ~m_mask) != 0) {
+        if (name.size() <= c.size() && (nameMask & ~mask) != 0) {
             return false;
         }
         return simplecheck::ContainsEitherWay(name, c);
@@ -191,46 +191,46 @@ class CandidateChecks {
     }
 
     bool IsUserName(Text c) {
-        if (!m_user) {
-            m_user = &identitynames::UserNames();
+        if (!user) {
+            user = &identitynames::UserNames();
         }
-        return Matches(*m_user, c);
+        return Matches(*user, c);
     }
 
     bool IsHostName(Text c) {
-        if (!m_host) {
-            m_host = &identitynames::HostNames();
+        if (!host) {
+            host = &identitynames::HostNames();
         }
-        return Matches(*m_host, c);
+        return Matches(*host, c);
     }
 
     // The words are ASCII and of known lengths; only a candidate that could be one is handed
     // to the dictionary, in a string kept for the purpose so that no lookup allocates.
     bool IsWord(Text c) const {
-        if (c.size() < m_dictionary.GetMinLength() || c.size() > m_dictionary.GetMaxLength()) {
+        if (c.size() < dictionary.GetMinLength() || c.size() > dictionary.GetMaxLength()) {
             return false;
         }
-        if (!m_ascii && std::any_of(c.begin(), c.end(), [](wchar_t ch) {
+        if (!ascii && std::any_of(c.begin(), c.end(), [](wchar_t ch) {
                 return static_cast<std::uint32_t>(ch) >= 0x80;
             })) {
             return false;
         }
         thread_local wxString word;
         word.assign(c.data(), c.size());
-        return m_dictionary.Contains(word);
+        return dictionary.Contains(word);
     }
 
-    const Dictionary& m_dictionary;
-    wchar_t* m_reversed;
-    Text m_text;
-    Text m_reverse;
-    std::uint64_t m_mask = 0;
-    std::size_t m_distinct = 0;
-    bool m_ascii = false;
-    bool m_indexed = false;
-    std::uint64_t m_smallSteps = 0;
-    const identitynames::Names* m_user = nullptr;
-    const identitynames::Names* m_host = nullptr;
+    const Dictionary& dictionary;
+    wchar_t* reversed;
+    Text text;
+    Text reverse;
+    std::uint64_t mask = 0;
+    std::size_t distinct = 0;
+    bool ascii = false;
+    bool indexed = false;
+    std::uint64_t smallSteps = 0;
+    const identitynames::Names* user = nullptr;
+    const identitynames::Names* host = nullptr;
 };
 
 // The code of the password; the password is simple when the code is negative.
@@ -276,7 +276,7 @@ int Judge(const wxString& password, int level, const GenerationSettings& setting
 }  // namespace
 
 bool PasswordGenerator::IsSimplePassword(const wxString& password, int* code, int level) const {
-    const int result = Judge(password, level, *m_settings, *m_dictionary);
+    const int result = Judge(password, level, *settings, *dictionary);
     if (code) {
         *code = result;
     }
@@ -309,11 +309,11 @@ wxString PasswordGenerator::GetResultText(int code) {
 }
 
 bool PasswordGenerator::CheckSetting(GenerationReporter& reporter) const {
-    const GenerationSettings& settings = *m_settings;
-    if (settings.Standard) {
+    const GenerationSettings& current = *settings;
+    if (current.Standard) {
         return true;
     }
-    const UseCharArray& list = settings.CombinationUseChar;
+    const UseCharArray& list = current.CombinationUseChar;
     const auto drawsWords = [](const UseChar& record) {
         return !record.Fixed && record.Dictionary;
     };
@@ -321,14 +321,14 @@ bool PasswordGenerator::CheckSetting(GenerationReporter& reporter) const {
     // The dictionary is asked only when an item draws words, so that a list without any
     // never has it read.
     for (std::size_t i = 0; i < list.GetCount(); ++i) {
-        if (drawsWords(list[i]) && m_dictionary->IsEmpty()) {
+        if (drawsWords(list[i]) && dictionary->IsEmpty()) {
             reporter.ShowError(_("The dictionary cannot be used.\nPlease reconsider the setting"));
             return false;
         }
     }
     // The generator does not check dictionary elements, so every password would be a bare
     // word.
-    if (settings.DeterSimplePassword && list.GetCount() == 1 && drawsWords(list[0])) {
+    if (current.DeterSimplePassword && list.GetCount() == 1 && drawsWords(list[0])) {
         reporter.ShowError(
             _("A simple password only of the dictionary word is generated.\nPlease reconsider the "
               "setting"));

@@ -16,11 +16,11 @@ const GenerationSettings& DefaultSettings() {
 }  // namespace
 
 PasswordGenerator::PasswordGenerator()
-    : m_settings(&DefaultSettings()), m_dictionary(&Dictionary::Get()) {}
+    : settings(&DefaultSettings()), dictionary(&Dictionary::Get()) {}
 
-PasswordGenerator::PasswordGenerator(const GenerationSettings& settings,
-                                     const Dictionary& dictionary)
-    : m_settings(&settings), m_dictionary(&dictionary) {}
+PasswordGenerator::PasswordGenerator(const GenerationSettings& givenSettings,
+                                     const Dictionary& givenDictionary)
+    : settings(&givenSettings), dictionary(&givenDictionary) {}
 
 void PasswordGenerator::Seed() {
     RandomState::Seed();

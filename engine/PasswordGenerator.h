@@ -44,7 +44,7 @@ class PasswordGenerator {
     // Default settings and the process's dictionary.
     PasswordGenerator();
     // Both must outlive the generator.
-    PasswordGenerator(const GenerationSettings& settings, const Dictionary& dictionary);
+    PasswordGenerator(const GenerationSettings& givenSettings, const Dictionary& givenDictionary);
 
     // Prepares the random source once per process; calling it again does nothing.
     void Seed();
@@ -94,15 +94,15 @@ class PasswordGenerator {
     static bool ContainsPassword(const wxArrayString& batch, const wxString& text);
 
     // Replaces the steady clock (for tests).
-    void SetClock(Clock clock) { m_clock = std::move(clock); }
+    void SetClock(Clock replacement) { clock = std::move(replacement); }
 
-    const GenerationSettings& GetSettings() const { return *m_settings; }
-    const Dictionary& GetDictionary() const { return *m_dictionary; }
+    const GenerationSettings& GetSettings() const { return *settings; }
+    const Dictionary& GetDictionary() const { return *dictionary; }
 
   private:
-    const GenerationSettings* m_settings;
-    const Dictionary* m_dictionary;
-    Clock m_clock = [] { return std::chrono::steady_clock::now(); };
+    const GenerationSettings* settings;
+    const Dictionary* dictionary;
+    Clock clock = [] { return std::chrono::steady_clock::now(); };
 };
 
 template <typename List>

@@ -31,11 +31,11 @@ RandomSource* Install(RandomSource* source);
 // Installs a source for the lifetime of this object (for tests).
 class ScopedRandomSource {
   public:
-    explicit ScopedRandomSource(RandomSource& source) : m_previous(RandomState::Install(&source)) {}
-    ~ScopedRandomSource() { RandomState::Install(m_previous); }
+    explicit ScopedRandomSource(RandomSource& source) : previous(RandomState::Install(&source)) {}
+    ~ScopedRandomSource() { RandomState::Install(previous); }
     ScopedRandomSource(const ScopedRandomSource&) = delete;
     ScopedRandomSource& operator=(const ScopedRandomSource&) = delete;
 
   private:
-    RandomSource* m_previous;
+    RandomSource* previous;
 };

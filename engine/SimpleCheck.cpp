@@ -28,13 +28,13 @@ class Keyboard {
         return keyboard;
     }
 
-    const std::wstring& Text(std::size_t i) const { return m_texts[i]; }
+    const std::wstring& Text(std::size_t i) const { return texts[i]; }
 
     // A bit for each keyboard text in which b follows a (0 when either is no key).
     unsigned Pair(wchar_t a, wchar_t b) const {
         const unsigned ka = Key(a);
         const unsigned kb = Key(b);
-        return ka == kNoKey || kb == kNoKey ? 0 : m_pairs[ka][kb];
+        return ka == kNoKey || kb == kNoKey ? 0 : pairs[ka][kb];
     }
 
   private:
@@ -42,36 +42,36 @@ class Keyboard {
     static constexpr std::size_t kMaxKeys = 64;
 
     Keyboard() {
-        m_keys.fill(kNoKey);
+        keys.fill(kNoKey);
         unsigned count = 0;
         for (std::size_t i = 0; i < kKeyboardBases.size(); ++i) {
             const std::wstring_view base = kKeyboardBases[i];
-            m_texts[i].reserve(3 * base.size());
+            texts[i].reserve(3 * base.size());
             for (int copy = 0; copy < 3; ++copy) {
-                m_texts[i] += base;
+                texts[i] += base;
             }
             for (const wchar_t c : base) {
-                if (m_keys[static_cast<std::size_t>(c)] == kNoKey) {
-                    m_keys[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(count++);
+                if (keys[static_cast<std::size_t>(c)] == kNoKey) {
+                    keys[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(count++);
                 }
             }
         }
-        for (std::size_t i = 0; i < m_texts.size(); ++i) {
-            const std::wstring& text = m_texts[i];
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const std::wstring& text = texts[i];
             for (std::size_t k = 1; k < text.size(); ++k) {
-                m_pairs[Key(text[k - 1])][Key(text[k])] |= static_cast<std::uint8_t>(1u << i);
+                pairs[Key(text[k - 1])][Key(text[k])] |= static_cast<std::uint8_t>(1u << i);
             }
         }
     }
 
     unsigned Key(wchar_t c) const {
         const auto code = static_cast<std::uint32_t>(c);
-        return code < m_keys.size() ? m_keys[code] : kNoKey;
+        return code < keys.size() ? keys[code] : kNoKey;
     }
 
-    std::array<std::wstring, 4> m_texts;
-    std::array<std::uint8_t, 128> m_keys;  // the index of each key character, by its code
-    std::uint8_t m_pairs[kMaxKeys][kMaxKeys] = {};
+    std::array<std::wstring, 4> texts;
+    std::array<std::uint8_t, 128> keys;  // the index of each key character, by its code
+    std::uint8_t pairs[kMaxKeys][kMaxKeys] = {};
 };
 
 }  // namespace

@@ -37,24 +37,24 @@ wxString Summary(int weak, int total) {
 
 }  // namespace
 
-StrengthTester::StrengthTester(const PasswordGenerator& generator, int level)
-    : m_generator(generator), m_level(level), m_separator(_("\t : ")), m_unknown(_("?????")) {}
+StrengthTester::StrengthTester(const PasswordGenerator& givenGenerator, int givenLevel)
+    : generator(givenGenerator), level(givenLevel), separator(_("\t : ")), unknown(_("?????")) {}
 
 wxString StrengthTester::Judge(const wxString& text) {
     int code = PasswordGenerator::kPassed;
-    if (m_generator.IsSimplePassword(text, &code, m_level)) {
-        ++m_weak;
+    if (generator.IsSimplePassword(text, &code, level)) {
+        ++weak;
     }
-    ++m_total;
+    ++total;
     wxString verdict = PasswordGenerator::GetResultText(code);
     if (verdict.empty()) {
-        verdict = m_unknown;
+        verdict = unknown;
     }
-    return text + m_separator + verdict + '\n';
+    return text + separator + verdict + '\n';
 }
 
 wxString StrengthTester::GetSummary() const {
-    return Summary(m_weak, m_total);
+    return Summary(weak, total);
 }
 
 wxString StrengthReport::GetSummary() const {

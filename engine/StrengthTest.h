@@ -17,23 +17,23 @@ wxArrayString ReadTestLines(const wxString& text);
 class StrengthTester {
   public:
     // At the level (1 standard, 2 high level).
-    StrengthTester(const PasswordGenerator& generator, int level);
+    StrengthTester(const PasswordGenerator& givenGenerator, int givenLevel);
 
     // The report's line for the text: the text, "\t : ", the verdict, "\n".
     wxString Judge(const wxString& text);
 
-    int GetWeak() const { return m_weak; }
-    int GetTotal() const { return m_total; }
+    int GetWeak() const { return weak; }
+    int GetTotal() const { return total; }
     // "All OK.", or "A weak password was found. ( weak / total )".
     wxString GetSummary() const;
 
   private:
-    const PasswordGenerator& m_generator;
-    int m_level;
-    wxString m_separator;
-    wxString m_unknown;
-    int m_weak = 0;
-    int m_total = 0;
+    const PasswordGenerator& generator;
+    int level;
+    wxString separator;
+    wxString unknown;
+    int weak = 0;
+    int total = 0;
 };
 
 struct StrengthReport {

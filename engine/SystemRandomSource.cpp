@@ -59,15 +59,15 @@ bool FillFromDevice(unsigned char* out, std::size_t size) {
 }  // namespace
 
 SystemRandomSource::~SystemRandomSource() {
-    Wipe(m_block.data(), sizeof m_block);
+    Wipe(block.data(), sizeof block);
 }
 
 std::uint32_t SystemRandomSource::NextWord() {
-    if (m_next == m_block.size()) {
-        Fill(m_block.data(), sizeof m_block);
-        m_next = 0;
+    if (next == block.size()) {
+        Fill(block.data(), sizeof block);
+        next = 0;
     }
-    std::uint32_t& slot = m_block[m_next++];
+    std::uint32_t& slot = block[next++];
     const std::uint32_t word = slot;
     Wipe(&slot, sizeof slot);
     return word;

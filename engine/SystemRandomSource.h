@@ -25,6 +25,6 @@ class SystemRandomSource final : public RandomSource {
   private:
     static constexpr std::size_t kBlockWords = 512;
 
-    std::array<std::uint32_t, kBlockWords> m_block{};
-    std::size_t m_next = kBlockWords;
+    std::array<std::uint32_t, kBlockWords> block{};
+    std::size_t next = kBlockWords;
 };

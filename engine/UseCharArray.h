@@ -11,16 +11,16 @@ class UseCharArray {
   public:
     // Appends count copies of the record at the end.
     void Add(const UseChar& record, std::size_t count = 1);
-    void Clear() { m_records.clear(); }
+    void Clear() { records.clear(); }
 
-    std::size_t GetCount() const { return m_records.size(); }
-    bool IsEmpty() const { return m_records.empty(); }
+    std::size_t GetCount() const { return records.size(); }
+    bool IsEmpty() const { return records.empty(); }
 
-    UseChar& operator[](std::size_t index) { return m_records.at(index); }
-    const UseChar& operator[](std::size_t index) const { return m_records.at(index); }
+    UseChar& operator[](std::size_t index) { return records.at(index); }
+    const UseChar& operator[](std::size_t index) const { return records.at(index); }
 
     bool operator==(const UseCharArray&) const = default;
 
   private:
-    std::vector<UseChar> m_records;
+    std::vector<UseChar> records;
 };

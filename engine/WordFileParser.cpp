@@ -43,15 +43,15 @@ std::uint8_t ClassOf(char c) {
 }  // namespace
 
 bool WordFileParser::Next(std::string_view& word) {
-    while (m_pos < m_end) {
-        while (m_pos < m_end && ClassOf(*m_pos) == kLineEnd) {
-            ++m_pos;
+    while (pos < end) {
+        while (pos < end && ClassOf(*pos) == kLineEnd) {
+            ++pos;
         }
-        char* const start = m_pos;
+        char* const start = pos;
         std::uint8_t seen = 0;
         std::uint8_t stop = kLineEnd;
-        for (; m_pos < m_end; ++m_pos) {
-            const std::uint8_t c = ClassOf(*m_pos);
+        for (; pos < end; ++pos) {
+            const std::uint8_t c = ClassOf(*pos);
             if (c >= kLineEnd) {
                 stop = c;
                 break;
@@ -59,16 +59,16 @@ bool WordFileParser::Next(std::string_view& word) {
             seen |= c;
         }
         if (seen & kCapital) {
-            for (char* p = start; p < m_pos; ++p) {
+            for (char* p = start; p < pos; ++p) {
                 if (*p >= 'A' && *p <= 'Z') {
                     *p = static_cast<char>(*p + ('a' - 'A'));
                 }
             }
         }
-        const auto length = static_cast<std::size_t>(m_pos - start);
+        const auto length = static_cast<std::size_t>(pos - start);
         if (stop != kLineEnd) {
-            while (m_pos < m_end && ClassOf(*m_pos) != kLineEnd) {
-                ++m_pos;
+            while (pos < end && ClassOf(*pos) != kLineEnd) {
+                ++pos;
             }
         }
         if (stop != kBad && length > 0 && length <= kMaxWordLength && seen != kDigit) {

@@ -16,12 +16,12 @@ class WordFileParser {
     // would make every list of counts per length absurdly long.
     static constexpr std::size_t kMaxWordLength = 64;
 
-    WordFileParser(char* data, std::size_t size) : m_pos(data), m_end(data + size) {}
+    WordFileParser(char* data, std::size_t size) : pos(data), end(data + size) {}
 
     // The next word, pointing into the buffer; false when the bytes are used up.
     bool Next(std::string_view& word);
 
   private:
-    char* m_pos;
-    char* m_end;
+    char* pos;
+    char* end;
 };

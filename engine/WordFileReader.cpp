@@ -34,12 +34,12 @@ void AddWords(char* begin, char* end, std::vector<std::string_view>& words) {
 
 }  // namespace
 
-WordFileReader::WordFileReader(std::size_t pieceSize)
-    : m_pieceSize(std::max<std::size_t>(pieceSize, 1)), m_buffer(kSettlingBytes + m_pieceSize) {}
+WordFileReader::WordFileReader(std::size_t wantedPieceSize)
+    : pieceSize(std::max<std::size_t>(wantedPieceSize, 1)), buffer(kSettlingBytes + pieceSize) {}
 
 bool WordFileReader::Read(const wxString& path, const WordSink& take) {
-    m_carried = 0;
-    m_skipping = false;
+    carried = 0;
+    skipping = false;
     orlPlainFile file;
     if (file.Open(path, kMaxFileSize) != orlPlainFileRead::Complete) {
         return false;
@@ -49,30 +49,30 @@ bool WordFileReader::Read(const wxString& path, const WordSink& take) {
     std::uint64_t left = file.GetSize();
     while (left > 0) {
         const std::size_t wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(left, m_pieceSize));
-        char* const piece = m_buffer.data() + m_carried;
+            static_cast<std::size_t>(std::min<std::uint64_t>(left, pieceSize));
+        char* const piece = buffer.data() + carried;
         const std::ptrdiff_t got = file.Read(piece, wanted);
         if (got <= 0) {
             return false;  // shrunk while read, or a read error
         }
         left -= static_cast<std::uint64_t>(got);
-        char* begin = m_buffer.data();
+        char* begin = buffer.data();
         char* const end = piece + got;
-        if (m_skipping) {
+        if (skipping) {
             begin = FindLineEnd(piece, end);
             if (begin == end) {
                 continue;
             }
-            m_skipping = false;
+            skipping = false;
         }
         SplitLines(begin, end, take);
     }
     // The last line, when the file does not end with a line end.
-    m_words.clear();
-    AddWords(m_buffer.data(), m_buffer.data() + m_carried, m_words);
-    m_carried = 0;
-    if (!m_words.empty()) {
-        take(m_words);
+    words.clear();
+    AddWords(buffer.data(), buffer.data() + carried, words);
+    carried = 0;
+    if (!words.empty()) {
+        take(words);
     }
     return true;
 }
@@ -82,20 +82,20 @@ void WordFileReader::SplitLines(char* begin, char* end, const WordSink& take) {
     while (lastLine != begin && !IsLineEnd(lastLine[-1])) {
         --lastLine;
     }
-    m_words.clear();
-    AddWords(begin, lastLine, m_words);
+    words.clear();
+    AddWords(begin, lastLine, words);
     const auto unfinished = static_cast<std::size_t>(end - lastLine);
     if (unfinished > kSettlingBytes) {
-        AddWords(lastLine, lastLine + kSettlingBytes, m_words);
-        m_skipping = true;
-        m_carried = 0;
+        AddWords(lastLine, lastLine + kSettlingBytes, words);
+        skipping = true;
+        carried = 0;
     } else {
-        m_carried = unfinished;
+        carried = unfinished;
     }
-    if (!m_words.empty()) {
-        take(m_words);
+    if (!words.empty()) {
+        take(words);
     }
-    if (m_carried != 0) {
-        std::memmove(m_buffer.data(), lastLine, m_carried);
+    if (carried != 0) {
+        std::memmove(buffer.data(), lastLine, carried);
     }
 }

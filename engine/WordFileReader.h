@@ -22,7 +22,7 @@ class WordFileReader {
     // the reader's buffer and are valid only during the call.
     using WordSink = std::function<void(const std::vector<std::string_view>& words)>;
 
-    explicit WordFileReader(std::size_t pieceSize = kPieceSize);
+    explicit WordFileReader(std::size_t wantedPieceSize = kPieceSize);
 
     // Hands on the words of the file. True when the whole file was read; false for a file
     // that cannot be opened, is not a plain file, is longer than kMaxFileSize, or gave fewer
@@ -35,9 +35,9 @@ class WordFileReader {
     // of the buffer for the next piece.
     void SplitLines(char* begin, char* end, const WordSink& take);
 
-    std::size_t m_pieceSize;
-    std::vector<char> m_buffer;
-    std::vector<std::string_view> m_words;
-    std::size_t m_carried = 0;  // bytes of an unfinished line at the start of the buffer
-    bool m_skipping = false;    // passing over the rest of a line whose word is settled
+    std::size_t pieceSize;
+    std::vector<char> buffer;
+    std::vector<std::string_view> words;
+    std::size_t carried = 0;  // bytes of an unfinished line at the start of the buffer
+    bool skipping = false;    // passing over the rest of a line whose word is settled
 };

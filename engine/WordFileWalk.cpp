@@ -25,9 +25,9 @@ struct WordFileWalk::DirectoryId {
 };
 
 bool WordFileWalk::Walk(const wxString& directory, const FileLoader& load) {
-    m_stopped = false;
-    m_entriesRead = 0;
-    m_deepest = 0;
+    stopped = false;
+    entriesRead = 0;
+    deepest = 0;
     std::vector<DirectoryId> visited;
     return WalkTree(directory, 0, load, visited);
 }
@@ -42,8 +42,8 @@ bool WordFileWalk::WalkTree(const wxString& directory, std::size_t depth, const 
     if (std::find(visited.begin(), visited.end(), id) != visited.end()) {
         return true;  // reached again through a link: its words are in already
     }
-    if (depth > m_limits.maxDepth || m_entriesRead >= m_limits.maxEntries) {
-        m_stopped = true;
+    if (depth > limits.maxDepth || entriesRead >= limits.maxEntries) {
+        stopped = true;
         return false;
     }
     visited.push_back(id);
@@ -53,18 +53,18 @@ bool WordFileWalk::WalkTree(const wxString& directory, std::size_t depth, const 
     if (!dir.Open(directory)) {
         return false;
     }
-    m_deepest = std::max(m_deepest, depth);
+    deepest = std::max(deepest, depth);
     const wxString prefix = orl::AppendSeparator(directory);
     std::vector<wxString> files;
     std::vector<wxString> subdirectories;
     wxString name;
     for (bool more = dir.GetFirst(&name, wxEmptyString, wxDIR_FILES | wxDIR_DIRS | wxDIR_HIDDEN);
          more; more = dir.GetNext(&name)) {
-        if (m_entriesRead == m_limits.maxEntries) {
-            m_stopped = true;
+        if (entriesRead == limits.maxEntries) {
+            stopped = true;
             break;
         }
-        ++m_entriesRead;
+        ++entriesRead;
         if (name.empty() || name.StartsWith(".")) {
             continue;
         }
@@ -78,7 +78,7 @@ bool WordFileWalk::WalkTree(const wxString& directory, std::size_t depth, const 
         }
     }
 
-    bool result = !m_stopped;
+    bool result = !stopped;
     for (const wxString& file : files) {
         if (!load(file)) {
             result = false;

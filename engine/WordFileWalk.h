@@ -22,7 +22,7 @@ class WordFileWalk {
     using FileLoader = std::function<bool(const wxString& path)>;
 
     WordFileWalk() = default;
-    explicit WordFileWalk(const Limits& limits) : m_limits(limits) {}
+    explicit WordFileWalk(const Limits& walkLimits) : limits(walkLimits) {}
 
     // Hands every word file to the loader: the files of a directory, then its subdirectories,
     // each in the order the platform lists them. False when the directory is missing, when a
@@ -31,19 +31,19 @@ class WordFileWalk {
     bool Walk(const wxString& directory, const FileLoader& load);
 
     // True when the last walk left something out because of a limit.
-    bool StoppedAtLimit() const { return m_stopped; }
+    bool StoppedAtLimit() const { return stopped; }
     // Names read from directories in the last walk.
-    std::size_t GetEntriesRead() const { return m_entriesRead; }
+    std::size_t GetEntriesRead() const { return entriesRead; }
     // The depth of the deepest directory the last walk read.
-    std::size_t GetDeepestRead() const { return m_deepest; }
+    std::size_t GetDeepestRead() const { return deepest; }
 
   private:
     struct DirectoryId;
     bool WalkTree(const wxString& directory, std::size_t depth, const FileLoader& load,
                   std::vector<DirectoryId>& visited);
 
-    Limits m_limits;
-    bool m_stopped = false;
-    std::size_t m_entriesRead = 0;
-    std::size_t m_deepest = 0;
+    Limits limits;
+    bool stopped = false;
+    std::size_t entriesRead = 0;
+    std::size_t deepest = 0;
 };

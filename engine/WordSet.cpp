@@ -42,10 +42,10 @@ std::uint64_t Load64(const char* p) {
 
 }  // namespace
 
-WordSet::WordSet(std::uint32_t length)
-    : m_length(length),
-      m_slotsPerBucket(std::max<std::size_t>(1, kCacheLine / std::max<std::uint32_t>(length, 1))),
-      m_bucketBytes((m_slotsPerBucket * length + kCacheLine - 1) / kCacheLine * kCacheLine) {}
+WordSet::WordSet(std::uint32_t wordLength)
+    : length(wordLength),
+      slotsPerBucket(std::max<std::size_t>(1, kCacheLine / std::max<std::uint32_t>(wordLength, 1))),
+      bucketBytes((slotsPerBucket * wordLength + kCacheLine - 1) / kCacheLine * kCacheLine) {}
 
 std::uint64_t WordSet::Hash(std::string_view word) {
     std::uint64_t h = 0x9E3779B97F4A7C15ull;
@@ -67,8 +67,8 @@ std::uint64_t WordSet::Hash(std::string_view word) {
 }
 
 void WordSet::Prefetch(std::uint64_t hash) const {
-    if (m_bucketCount != 0) {
-        __builtin_prefetch(m_table.Data() + HomeBucket(hash) * m_bucketBytes);
+    if (bucketCount != 0) {
+        __builtin_prefetch(table.Data() + HomeBucket(hash) * bucketBytes);
     }
 }
 
@@ -76,168 +76,167 @@ char* WordSet::FindSlot(std::string_view word, std::uint64_t hash) const {
     // Slots are compared eight bytes at a time: the first eight in one masked load (the
     // table has room beyond its last slot for that load), the rest only when those match.
     std::uint64_t head = 0;
-    const std::size_t headLength = std::min<std::size_t>(m_length, 8);
+    const std::size_t headLength = std::min<std::size_t>(length, 8);
     for (std::size_t i = 0; i < headLength; ++i) {
         head |= std::uint64_t{static_cast<unsigned char>(word[i])} << (8 * i);
     }
     const std::uint64_t headMask = headLength == 8 ? ~0ull : (1ull << (8 * headLength)) - 1;
 
-    char* const table = const_cast<char*>(m_table.Data());
+    char* const buckets = const_cast<char*>(table.Data());
     std::size_t bucket = HomeBucket(hash);
     for (;;) {
-        char* slot = table + bucket * m_bucketBytes;
-        for (std::size_t s = 0; s < m_slotsPerBucket; ++s, slot += m_length) {
+        char* slot = buckets + bucket * bucketBytes;
+        for (std::size_t s = 0; s < slotsPerBucket; ++s, slot += length) {
             const std::uint64_t stored = Load64(slot) & headMask;
             if ((stored & 0xFF) == 0) {
                 return slot;  // empty
             }
             if (stored == head &&
-                (m_length <= 8 || std::memcmp(slot + 8, word.data() + 8, m_length - 8) == 0)) {
+                (length <= 8 || std::memcmp(slot + 8, word.data() + 8, length - 8) == 0)) {
                 return slot;
             }
         }
-        bucket = bucket + 1 == m_bucketCount ? 0 : bucket + 1;
+        bucket = bucket + 1 == bucketCount ? 0 : bucket + 1;
     }
 }
 
 bool WordSet::Contains(std::string_view word) const {
     Settle();
-    if (m_count == 0 || word.size() != m_length) {
+    if (count == 0 || word.size() != length) {
         return false;
     }
     return FindSlot(word, Hash(word))[0] != '\0';
 }
 
 bool WordSet::Insert(std::string_view word, std::uint64_t hash) {
-    if (word.size() != m_length || m_length == 0 || word[0] == '\0') {
+    if (word.size() != length || length == 0 || word[0] == '\0') {
         return false;
     }
     Settle();
-    if (m_count >= m_capacity) {
-        Reserve(std::max<std::size_t>(m_count, 64));
+    if (count >= capacity) {
+        Reserve(std::max<std::size_t>(count, 64));
     }
     char* slot = FindSlot(word, hash);
     if (slot[0] != '\0') {
         return false;
     }
-    if ((std::size_t{m_count} + 1) * m_length > m_charsCapacity) {
-        ReserveChars(std::max<std::size_t>(std::size_t{m_count} * 2, 64));
+    if ((std::size_t{count} + 1) * length > charsCapacity) {
+        ReserveChars(std::max<std::size_t>(std::size_t{count} * 2, 64));
     }
-    CopyWord(slot, word.data(), m_length);
-    CopyWord(m_chars.get() + std::size_t{m_count} * m_length, word.data(), m_length);
-    ++m_count;
-    ++m_added;
+    CopyWord(slot, word.data(), length);
+    CopyWord(chars.get() + std::size_t{count} * length, word.data(), length);
+    ++count;
+    ++added;
     return true;
 }
 
 void WordSet::Append(std::string_view word) {
-    if (word.size() != m_length || m_length == 0 || word[0] == '\0') {
+    if (word.size() != length || length == 0 || word[0] == '\0') {
         return;
     }
-    if ((std::size_t{m_added} + 1) * m_length > m_charsCapacity) {
-        ReserveChars(std::max<std::size_t>(std::size_t{m_added} * 2, 64));
+    if ((std::size_t{added} + 1) * length > charsCapacity) {
+        ReserveChars(std::max<std::size_t>(std::size_t{added} * 2, 64));
     }
-    CopyWord(m_chars.get() + std::size_t{m_added} * m_length, word.data(), m_length);
-    ++m_added;
-    if (m_added - m_count >= std::max<std::uint32_t>(kMostWaiting, m_count)) {
+    CopyWord(chars.get() + std::size_t{added} * length, word.data(), length);
+    ++added;
+    if (added - count >= std::max<std::uint32_t>(kMostWaiting, count)) {
         SettleAppended();
     }
 }
 
 void WordSet::SettleAppended() {
-    if (m_added > m_capacity) {
-        Rebuild(BucketsFor(m_added));
+    if (added > capacity) {
+        Rebuild(BucketsFor(added));
     }
     // Hashes are made a few words ahead, so that the bucket of each word is being fetched
     // while the words before it go in.
     constexpr std::uint32_t kAhead = 16;
     std::uint64_t hashes[kAhead];
-    const std::uint32_t first = m_count;
-    for (std::uint32_t i = first; i < m_added && i < first + kAhead; ++i) {
-        hashes[i % kAhead] = Hash({m_chars.get() + std::size_t{i} * m_length, m_length});
+    const std::uint32_t first = count;
+    for (std::uint32_t i = first; i < added && i < first + kAhead; ++i) {
+        hashes[i % kAhead] = Hash({chars.get() + std::size_t{i} * length, length});
         Prefetch(hashes[i % kAhead]);
     }
     std::uint32_t kept = first;
-    for (std::uint32_t i = first; i < m_added; ++i) {
-        const char* word = m_chars.get() + std::size_t{i} * m_length;
+    for (std::uint32_t i = first; i < added; ++i) {
+        const char* word = chars.get() + std::size_t{i} * length;
         const std::uint64_t hash = hashes[i % kAhead];
-        if (i + kAhead < m_added) {
-            hashes[i % kAhead] = Hash({word + std::size_t{kAhead} * m_length, m_length});
+        if (i + kAhead < added) {
+            hashes[i % kAhead] = Hash({word + std::size_t{kAhead} * length, length});
             Prefetch(hashes[i % kAhead]);
         }
-        char* slot = FindSlot({word, m_length}, hash);
+        char* slot = FindSlot({word, length}, hash);
         if (slot[0] != '\0') {
             continue;  // a duplicate
         }
-        CopyWord(slot, word, m_length);
+        CopyWord(slot, word, length);
         if (kept != i) {
-            std::memcpy(m_chars.get() + std::size_t{kept} * m_length, word, m_length);
+            std::memcpy(chars.get() + std::size_t{kept} * length, word, length);
         }
         ++kept;
     }
-    m_count = kept;
-    m_added = kept;
+    count = kept;
+    added = kept;
 }
 
 void WordSet::Reserve(std::size_t more) {
     Settle();
-    const std::size_t wanted = std::size_t{m_count} + more;
+    const std::size_t wanted = std::size_t{count} + more;
     ReserveChars(wanted);
-    if (wanted <= m_capacity) {
+    if (wanted <= capacity) {
         return;
     }
     Rebuild(BucketsFor(wanted));
 }
 
 void WordSet::ShrinkToFit() {
-    const std::size_t bytes = std::size_t{m_added} * m_length;
-    if (bytes < m_charsCapacity) {
+    const std::size_t bytes = std::size_t{added} * length;
+    if (bytes < charsCapacity) {
         ResizeChars(bytes);
     }
-    if (m_count != 0 && m_added == m_count && BucketsFor(m_count) < m_bucketCount) {
-        Rebuild(BucketsFor(m_count));
+    if (count != 0 && added == count && BucketsFor(count) < bucketCount) {
+        Rebuild(BucketsFor(count));
     }
 }
 
 std::size_t WordSet::BucketsFor(std::size_t words) const {
     return static_cast<std::size_t>(static_cast<double>(words) / kMaxLoad /
-                                    static_cast<double>(m_slotsPerBucket)) +
+                                    static_cast<double>(slotsPerBucket)) +
            2;
 }
 
 void WordSet::ReserveChars(std::size_t words) {
-    const std::size_t bytes = words * m_length;
-    if (bytes > m_charsCapacity) {
+    const std::size_t bytes = words * length;
+    if (bytes > charsCapacity) {
         ResizeChars(bytes);
     }
 }
 
 void WordSet::ResizeChars(std::size_t bytes) {
     if (bytes == 0) {
-        m_chars.reset();
-        m_charsCapacity = 0;
+        chars.reset();
+        charsCapacity = 0;
         return;
     }
-    char* const block = static_cast<char*>(std::realloc(m_chars.get(), bytes));
+    char* const block = static_cast<char*>(std::realloc(chars.get(), bytes));
     if (block == nullptr) {
         throw std::bad_alloc();
     }
-    (void)m_chars.release();
-    m_chars.reset(block);
-    m_charsCapacity = bytes;
+    (void)chars.release();
+    chars.reset(block);
+    charsCapacity = bytes;
 }
 
 void WordSet::FreeBlock::operator()(char* block) const {
     std::free(block);
 }
 
-void WordSet::Rebuild(std::size_t bucketCount) {
-    m_bucketCount = bucketCount;
-    m_capacity =
-        static_cast<std::size_t>(static_cast<double>(bucketCount * m_slotsPerBucket) * kMaxLoad);
-    m_table = ZeroedBuffer(bucketCount * m_bucketBytes + kCacheLine);
-    for (std::uint32_t index = 0; index < m_count; ++index) {
-        const std::string_view word(m_chars.get() + std::size_t{index} * m_length, m_length);
-        std::memcpy(FindSlot(word, Hash(word)), word.data(), m_length);
+void WordSet::Rebuild(std::size_t buckets) {
+    bucketCount = buckets;
+    capacity = static_cast<std::size_t>(static_cast<double>(buckets * slotsPerBucket) * kMaxLoad);
+    table = ZeroedBuffer(buckets * bucketBytes + kCacheLine);
+    for (std::uint32_t index = 0; index < count; ++index) {
+        const std::string_view word(chars.get() + std::size_t{index} * length, length);
+        std::memcpy(FindSlot(word, Hash(word)), word.data(), length);
     }
 }

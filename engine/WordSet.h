@@ -21,12 +21,12 @@
 
 class WordSet {
   public:
-    explicit WordSet(std::uint32_t length);
+    explicit WordSet(std::uint32_t wordLength);
 
-    std::uint32_t GetLength() const { return m_length; }
+    std::uint32_t GetLength() const { return length; }
     std::uint32_t GetCount() const {
         Settle();
-        return m_count;
+        return count;
     }
 
     // Makes room for this many more words without growing while they are added.
@@ -52,48 +52,48 @@ class WordSet {
     // The word added index-th (0-based), for index below GetCount().
     std::string_view At(std::uint32_t index) const {
         Settle();
-        return {m_chars.get() + std::size_t{index} * m_length, m_length};
+        return {chars.get() + std::size_t{index} * length, length};
     }
 
     // Bytes held, for the memory figures of the benchmarks.
-    std::size_t GetMemoryUse() const { return m_charsCapacity + m_table.Size(); }
+    std::size_t GetMemoryUse() const { return charsCapacity + table.Size(); }
 
   private:
     // Puts the appended words into the table, dropping duplicates and closing the gaps they
     // leave in the block. Changes no word the set holds, so the set stays the same to its
     // users.
     void Settle() const {
-        if (m_added != m_count) {
+        if (added != count) {
             const_cast<WordSet*>(this)->SettleAppended();
         }
     }
     void SettleAppended();
     std::size_t HomeBucket(std::uint64_t hash) const {
-        return static_cast<std::size_t>(((hash >> 32) * m_bucketCount) >> 32);
+        return static_cast<std::size_t>(((hash >> 32) * bucketCount) >> 32);
     }
     // The slot holding the word, or the first empty slot where it would go. A slot whose
     // first byte is NUL is empty; slots fill in order, so an empty one ends the search.
     char* FindSlot(std::string_view word, std::uint64_t hash) const;
     // The buckets that hold this many words.
     std::size_t BucketsFor(std::size_t words) const;
-    void Rebuild(std::size_t bucketCount);
+    void Rebuild(std::size_t buckets);
     void ReserveChars(std::size_t words);
     // Makes the block hold exactly this many bytes, keeping its words.
     void ResizeChars(std::size_t bytes);
 
-    std::uint32_t m_length;
-    std::uint32_t m_count = 0;  // the words in the table, first in the block
-    std::uint32_t m_added = 0;  // the words in the block, settled or not
-    std::size_t m_slotsPerBucket;
-    std::size_t m_bucketBytes;
-    std::size_t m_bucketCount = 0;
-    std::size_t m_capacity = 0;  // words the table takes before it grows
-    // The words in the order added, m_added of them, in room for m_charsCapacity bytes. The
+    std::uint32_t length;
+    std::uint32_t count = 0;  // the words in the table, first in the block
+    std::uint32_t added = 0;  // the words in the block, settled or not
+    std::size_t slotsPerBucket;
+    std::size_t bucketBytes;
+    std::size_t bucketCount = 0;
+    std::size_t capacity = 0;  // words the table takes before it grows
+    // The words in the order added, `added` of them, in room for charsCapacity bytes. The
     // block comes from the C heap, so that growing it can move its pages instead of copying.
     struct FreeBlock {
         void operator()(char* block) const;
     };
-    std::unique_ptr<char, FreeBlock> m_chars;
-    std::size_t m_charsCapacity = 0;
-    ZeroedBuffer m_table;
+    std::unique_ptr<char, FreeBlock> chars;
+    std::size_t charsCapacity = 0;
+    ZeroedBuffer table;
 };

@@ -14,13 +14,13 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
 }  // namespace
 
-ZeroedBuffer::ZeroedBuffer(std::size_t size) : m_size(size) {
-    if (size == 0) {
+ZeroedBuffer::ZeroedBuffer(std::size_t bytes) : size(bytes) {
+    if (bytes == 0) {
         return;
     }
-    if (size >= kHugePage) {
+    if (bytes >= kHugePage) {
         // Over-map so that the block can start on a huge-page boundary, then trim.
-        const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+        const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
         const std::size_t span = rounded + kHugePage;
         void* p = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (p == MAP_FAILED) {
@@ -37,17 +37,17 @@ ZeroedBuffer::ZeroedBuffer(std::size_t size) : m_size(size) {
             munmap(aligned + rounded, tail);
         }
         madvise(aligned, rounded, MADV_HUGEPAGE);
-        m_data = aligned;
-        m_mapped = rounded;
+        data = aligned;
+        mapped = rounded;
         return;
     }
     // Cache-line aligned, so that a bucket of 64 bytes is one line.
-    const std::size_t rounded = (size + 63) / 64 * 64;
-    m_data = static_cast<char*>(std::aligned_alloc(64, rounded));
-    if (!m_data) {
+    const std::size_t rounded = (bytes + 63) / 64 * 64;
+    data = static_cast<char*>(std::aligned_alloc(64, rounded));
+    if (!data) {
         throw std::bad_alloc();
     }
-    std::memset(m_data, 0, rounded);
+    std::memset(data, 0, rounded);
 }
 
 ZeroedBuffer::~ZeroedBuffer() {
@@ -55,27 +55,27 @@ ZeroedBuffer::~ZeroedBuffer() {
 }
 
 ZeroedBuffer::ZeroedBuffer(ZeroedBuffer&& other) noexcept
-    : m_data(std::exchange(other.m_data, nullptr)),
-      m_size(std::exchange(other.m_size, 0)),
-      m_mapped(std::exchange(other.m_mapped, 0)) {}
+    : data(std::exchange(other.data, nullptr)),
+      size(std::exchange(other.size, 0)),
+      mapped(std::exchange(other.mapped, 0)) {}
 
 ZeroedBuffer& ZeroedBuffer::operator=(ZeroedBuffer&& other) noexcept {
     if (this != &other) {
         Release();
-        m_data = std::exchange(other.m_data, nullptr);
-        m_size = std::exchange(other.m_size, 0);
-        m_mapped = std::exchange(other.m_mapped, 0);
+        data = std::exchange(other.data, nullptr);
+        size = std::exchange(other.size, 0);
+        mapped = std::exchange(other.mapped, 0);
     }
     return *this;
 }
 
 void ZeroedBuffer::Release() {
-    if (m_mapped) {
-        munmap(m_data, m_mapped);
+    if (mapped) {
+        munmap(data, mapped);
     } else {
-        std::free(m_data);
+        std::free(data);
     }
-    m_data = nullptr;
-    m_size = 0;
-    m_mapped = 0;
+    data = nullptr;
+    size = 0;
+    mapped = 0;
 }

@@ -8,21 +8,21 @@
 class ZeroedBuffer {
   public:
     ZeroedBuffer() = default;
-    explicit ZeroedBuffer(std::size_t size);
+    explicit ZeroedBuffer(std::size_t bytes);
     ~ZeroedBuffer();
     ZeroedBuffer(ZeroedBuffer&& other) noexcept;
     ZeroedBuffer& operator=(ZeroedBuffer&& other) noexcept;
     ZeroedBuffer(const ZeroedBuffer&) = delete;
     ZeroedBuffer& operator=(const ZeroedBuffer&) = delete;
 
-    char* Data() { return m_data; }
-    const char* Data() const { return m_data; }
-    std::size_t Size() const { return m_size; }
+    char* Data() { return data; }
+    const char* Data() const { return data; }
+    std::size_t Size() const { return size; }
 
   private:
     void Release();
 
-    char* m_data = nullptr;
-    std::size_t m_size = 0;
-    std::size_t m_mapped = 0;  // bytes mapped, 0 when the block came from the heap
+    char* data = nullptr;
+    std::size_t size = 0;
+    std::size_t mapped = 0;  // bytes mapped, 0 when the block came from the heap
 };

@@ -140,78 +140,78 @@ constexpr int kNormaliseFlags = wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE | wxPATH
 // ---------------------------------------------------------------------------------------------
 // orlFileName
 
-orlFileName::orlFileName(const wxString& name) {
-    Set(name);
+orlFileName::orlFileName(const wxString& fileName) {
+    Set(fileName);
 }
 
 orlFileName::orlFileName(const orlFileName& other)
-    : m_name(other.m_name),
-      m_parsed(other.m_parsed ? std::make_unique<wxFileName>(*other.m_parsed) : nullptr) {}
+    : name(other.name),
+      parsed(other.parsed ? std::make_unique<wxFileName>(*other.parsed) : nullptr) {}
 
 orlFileName& orlFileName::operator=(const orlFileName& other) {
     if (this != &other) {
-        m_name = other.m_name;
-        m_parsed = other.m_parsed ? std::make_unique<wxFileName>(*other.m_parsed) : nullptr;
+        name = other.name;
+        parsed = other.parsed ? std::make_unique<wxFileName>(*other.parsed) : nullptr;
     }
     return *this;
 }
 
-orlFileName& orlFileName::operator=(const wxString& name) {
-    Set(name);
+orlFileName& orlFileName::operator=(const wxString& fileName) {
+    Set(fileName);
     return *this;
 }
 
 orlFileName::~orlFileName() = default;
 
-void orlFileName::Set(const wxString& name) {
-    wxString text = orl::RemoveTrailingSeparators(name);
+void orlFileName::Set(const wxString& fileName) {
+    wxString text = orl::RemoveTrailingSeparators(fileName);
     const wxUniChar separator = SeparatorFor(text);
     for (wxString::iterator it = text.begin(); it != text.end(); ++it) {
         if (*it != separator && orl::IsPathSeparator(*it)) {
             *it = separator;
         }
     }
-    m_name = text;
+    name = text;
     if (IsUrl() || IsUnc()) {
-        m_parsed.reset();
+        parsed.reset();
     } else {
-        m_parsed = std::make_unique<wxFileName>(m_name);
+        parsed = std::make_unique<wxFileName>(name);
     }
 }
 
 bool orlFileName::IsUrl() const {
-    return orl::IsUrlName(m_name);
+    return orl::IsUrlName(name);
 }
 
 bool orlFileName::IsUnc() const {
-    return orl::IsUncName(m_name);
+    return orl::IsUncName(name);
 }
 
 wxString orlFileName::GetFullPath() const {
-    return m_parsed ? m_parsed->GetFullPath() : m_name;
+    return parsed ? parsed->GetFullPath() : name;
 }
 
 wxString orlFileName::GetPath() const {
-    if (m_parsed) {
-        return m_parsed->GetPath(wxPATH_GET_VOLUME);
+    if (parsed) {
+        return parsed->GetPath(wxPATH_GET_VOLUME);
     }
-    const std::size_t root = RootLength(m_name);
-    const std::size_t last = LastSeparator(m_name, root);
-    return last == wxString::npos ? m_name.Left(root) : m_name.Left(last);
+    const std::size_t root = RootLength(name);
+    const std::size_t last = LastSeparator(name, root);
+    return last == wxString::npos ? name.Left(root) : name.Left(last);
 }
 
 wxString orlFileName::GetFullName() const {
-    if (m_parsed) {
-        return m_parsed->GetFullName();
+    if (parsed) {
+        return parsed->GetFullName();
     }
-    const std::size_t root = RootLength(m_name);
-    const std::size_t last = LastSeparator(m_name, root);
-    return m_name.Mid(last == wxString::npos ? root : last + 1);
+    const std::size_t root = RootLength(name);
+    const std::size_t last = LastSeparator(name, root);
+    return name.Mid(last == wxString::npos ? root : last + 1);
 }
 
 wxString orlFileName::GetName() const {
-    if (m_parsed) {
-        return m_parsed->GetName();
+    if (parsed) {
+        return parsed->GetName();
     }
     // As for local names, a dot that starts the component does not start an extension.
     const wxString full = GetFullName();
@@ -220,8 +220,8 @@ wxString orlFileName::GetName() const {
 }
 
 wxString orlFileName::GetExt() const {
-    if (m_parsed) {
-        return m_parsed->GetExt();
+    if (parsed) {
+        return parsed->GetExt();
     }
     const wxString full = GetFullName();
     const std::size_t dot = full.rfind('.');
@@ -229,23 +229,23 @@ wxString orlFileName::GetExt() const {
 }
 
 bool orlFileName::MakeAbsolute(const wxString& base) {
-    if (orl::IsDriveRoot(m_name)) {
+    if (orl::IsDriveRoot(name)) {
         return true;
     }
     if (IsUrl() || IsUnc()) {
-        Set(ResolveDots(m_name));
+        Set(ResolveDots(name));
         return true;
     }
 
-    wxFileName parsed = ParseForNormalising(m_name);
-    const bool fromHome = m_name.StartsWith("~");
-    if (parsed.IsRelative() && !fromHome && (orl::IsUrlName(base) || orl::IsUncName(base))) {
-        Set(ResolveDots(orl::AppendSeparator(orl::RemoveTrailingSeparators(base)) + m_name));
+    wxFileName parsedName = ParseForNormalising(name);
+    const bool fromHome = name.StartsWith("~");
+    if (parsedName.IsRelative() && !fromHome && (orl::IsUrlName(base) || orl::IsUncName(base))) {
+        Set(ResolveDots(orl::AppendSeparator(orl::RemoveTrailingSeparators(base)) + name));
         return true;
     }
 
     wxString directory;
-    if (parsed.IsRelative() && !fromHome) {
+    if (parsedName.IsRelative() && !fromHome) {
         // A relative base is taken against the current directory, an empty one is it.
         wxFileName baseDir;
         baseDir.AssignDir(base);
@@ -255,10 +255,10 @@ bool orlFileName::MakeAbsolute(const wxString& base) {
         directory = baseDir.GetPath();
     }
     // An unknown user's "~name" is left relative by the toolkit: that is a failure here.
-    if (!parsed.Normalize(kNormaliseFlags, directory) || !parsed.IsAbsolute()) {
+    if (!parsedName.Normalize(kNormaliseFlags, directory) || !parsedName.IsAbsolute()) {
         return false;
     }
-    Set(parsed.GetFullPath());
+    Set(parsedName.GetFullPath());
     return true;
 }
 

@@ -11,14 +11,14 @@
 class orlFileName {
   public:
     orlFileName() = default;
-    orlFileName(const wxString& name);  // NOLINT: names convert implicitly, as texts do
+    orlFileName(const wxString& fileName);  // NOLINT: names convert implicitly, as texts do
     orlFileName(const orlFileName& other);
     orlFileName& operator=(const orlFileName& other);
-    orlFileName& operator=(const wxString& name);
+    orlFileName& operator=(const wxString& fileName);
     virtual ~orlFileName();
 
     // Normalised as set: trailing separators removed, one kind of separator throughout.
-    const wxString& GetText() const { return m_name; }
+    const wxString& GetText() const { return name; }
 
     bool IsUrl() const;
     bool IsUnc() const;
@@ -41,10 +41,10 @@ class orlFileName {
     bool MakeAbsolute(const wxString& base);
 
   private:
-    void Set(const wxString& name);
+    void Set(const wxString& fileName);
 
-    wxString m_name;
-    std::unique_ptr<wxFileName> m_parsed;
+    wxString name;
+    std::unique_ptr<wxFileName> parsed;
 };
 
 namespace orl {

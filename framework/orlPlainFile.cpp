@@ -7,38 +7,38 @@
 #include <cerrno>
 
 orlPlainFile::~orlPlainFile() {
-    if (m_fd >= 0) {
-        close(m_fd);
+    if (fd >= 0) {
+        close(fd);
     }
 }
 
 orlPlainFileRead orlPlainFile::Open(const wxString& path, std::uint64_t maxSize) {
-    if (m_fd >= 0) {
-        close(m_fd);
+    if (fd >= 0) {
+        close(fd);
     }
-    m_size = 0;
+    size = 0;
     // Non-blocking, so that a pipe put where a file was expected cannot stall the open.
-    m_fd = open(path.fn_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (m_fd < 0) {
+    fd = open(path.fn_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
         return orlPlainFileRead::Unopened;
     }
     struct stat info {};
-    if (fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
         static_cast<std::uint64_t>(info.st_size) > maxSize) {
-        close(m_fd);
-        m_fd = -1;
+        close(fd);
+        fd = -1;
         return orlPlainFileRead::Refused;
     }
-    m_size = static_cast<std::uint64_t>(info.st_size);
+    size = static_cast<std::uint64_t>(info.st_size);
     return orlPlainFileRead::Complete;
 }
 
-std::ptrdiff_t orlPlainFile::Read(char* to, std::size_t size) {
-    if (m_fd < 0) {
+std::ptrdiff_t orlPlainFile::Read(char* to, std::size_t wanted) {
+    if (fd < 0) {
         return -1;
     }
     for (;;) {
-        const ssize_t got = read(m_fd, to, size);
+        const ssize_t got = read(fd, to, wanted);
         if (got < 0 && errno == EINTR) {
             continue;
         }

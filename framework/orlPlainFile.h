@@ -30,11 +30,11 @@ class orlPlainFile {
     // Unopened or Refused as for orlReadPlainFile; Complete when the file is open.
     orlPlainFileRead Open(const wxString& path, std::uint64_t maxSize);
     // The size the file had when it was opened.
-    std::uint64_t GetSize() const { return m_size; }
-    // Reads up to size bytes: the number read, 0 at the end of the file, -1 on an error.
-    std::ptrdiff_t Read(char* to, std::size_t size);
+    std::uint64_t GetSize() const { return size; }
+    // Reads up to wanted bytes: the number read, 0 at the end of the file, -1 on an error.
+    std::ptrdiff_t Read(char* to, std::size_t wanted);
 
   private:
-    int m_fd = -1;
-    std::uint64_t m_size = 0;
+    int fd = -1;
+    std::uint64_t size = 0;
 };

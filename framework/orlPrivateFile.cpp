@@ -26,22 +26,22 @@ constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxy
 // Closes a descriptor when it goes.
 class Descriptor {
   public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    explicit Descriptor(int opened = -1) : fd(opened) {}
     ~Descriptor() { Reset(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
 
-    int Get() const { return m_fd; }
-    bool IsOpen() const { return m_fd >= 0; }
-    void Reset(int fd = -1) {
-        if (m_fd >= 0) {
-            close(m_fd);
+    int Get() const { return fd; }
+    bool IsOpen() const { return fd >= 0; }
+    void Reset(int opened = -1) {
+        if (fd >= 0) {
+            close(fd);
         }
-        m_fd = fd;
+        fd = opened;
     }
 
   private:
-    int m_fd;
+    int fd;
 };
 
 std::string DirectoryOf(const std::string& path) {

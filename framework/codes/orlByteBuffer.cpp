@@ -15,16 +15,16 @@ std::size_t orlByteBuffer::GrowthRule(std::size_t n) {
 }
 
 void orlByteBuffer::Start(std::size_t estimate) {
-    m_capacity = GrowthRule(estimate);
-    m_data = std::make_unique<std::uint8_t[]>(m_capacity);
-    m_length = 0;
-    m_data[0] = 0;
+    capacity = GrowthRule(estimate);
+    data = std::make_unique<std::uint8_t[]>(capacity);
+    length = 0;
+    data[0] = 0;
 }
 
 void orlByteBuffer::Grow() {
-    const std::size_t capacity = GrowthRule(m_capacity);
-    auto data = std::make_unique<std::uint8_t[]>(capacity);
-    std::memcpy(data.get(), m_data.get(), m_length + 1);
-    m_data = std::move(data);
-    m_capacity = capacity;
+    const std::size_t grownCapacity = GrowthRule(capacity);
+    auto grown = std::make_unique<std::uint8_t[]>(grownCapacity);
+    std::memcpy(grown.get(), data.get(), length + 1);
+    data = std::move(grown);
+    capacity = grownCapacity;
 }

@@ -15,11 +15,11 @@ class orlByteBuffer {
     void Start(std::size_t estimate);
 
     void Append(std::uint8_t byte) {
-        if (m_length + 1 >= m_capacity) {
+        if (length + 1 >= capacity) {
             Grow();
         }
-        m_data[m_length++] = byte;
-        m_data[m_length] = 0;
+        data[length++] = byte;
+        data[length] = 0;
     }
     // Two bytes, the high one first.
     void AppendPair(std::uint16_t value) {
@@ -36,9 +36,9 @@ class orlByteBuffer {
         }
     }
 
-    const std::uint8_t* Data() const { return m_data.get(); }
-    std::size_t Length() const { return m_length; }
-    std::size_t Capacity() const { return m_capacity; }
+    const std::uint8_t* Data() const { return data.get(); }
+    std::size_t Length() const { return length; }
+    std::size_t Capacity() const { return capacity; }
 
     // The capacity that follows a capacity of n.
     static std::size_t GrowthRule(std::size_t n);
@@ -46,7 +46,7 @@ class orlByteBuffer {
   private:
     void Grow();
 
-    std::unique_ptr<std::uint8_t[]> m_data;
-    std::size_t m_capacity = 0;
-    std::size_t m_length = 0;
+    std::unique_ptr<std::uint8_t[]> data;
+    std::size_t capacity = 0;
+    std::size_t length = 0;
 };

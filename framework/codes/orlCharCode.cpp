@@ -45,23 +45,23 @@ orlCharCode& orlCharCode::Get() {
     return registry;
 }
 
-void orlCharCode::Init(const wxString& language) {
-    m_language = language;
-    m_rows.clear();
+void orlCharCode::Init(const wxString& languageName) {
+    language = languageName;
+    rows.clear();
     for (const Row& row : kRows) {
-        m_rows.push_back(std::make_unique<orlCharCodeData>(
+        rows.push_back(std::make_unique<orlCharCodeData>(
             row.code, row.name, wxGetTranslation(row.description), row.localeUse));
     }
-    m_internalCode = orlCODE_UTF16;
-    m_localeCode = orlIsJapaneseLanguage(language) ? orlCODE_SHIFT_JIS : orlCODE_ASCII;
-    const orlCharCodeData* locale = Find(m_localeCode);
+    internalCode = orlCODE_UTF16;
+    localeCode = orlIsJapaneseLanguage(languageName) ? orlCODE_SHIFT_JIS : orlCODE_ASCII;
+    const orlCharCodeData* locale = Find(localeCode);
     if (!locale || !locale->localeUse) {
-        m_localeCode = m_internalCode;
+        localeCode = internalCode;
     }
 }
 
 const orlCharCodeData* orlCharCode::Find(int code) const {
-    for (const auto& row : m_rows) {
+    for (const auto& row : rows) {
         if (row->code == code) {
             return row.get();
         }

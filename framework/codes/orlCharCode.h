@@ -60,20 +60,20 @@ class orlCharCode {
 
     // Fills the registry for the user's language, given by its English description
     // ("Japanese", "English", ...). Filling it again starts afresh.
-    void Init(const wxString& language);
+    void Init(const wxString& languageName);
 
     // The description of the first row with the code; empty when there is none.
     wxString GetDescription(int code) const;
-    int GetInternalCode() const { return m_internalCode; }
-    int GetLocaleCode() const { return m_localeCode; }
-    const wxString& GetLanguage() const { return m_language; }
-    const std::vector<std::unique_ptr<orlCharCodeData>>& GetRows() const { return m_rows; }
+    int GetInternalCode() const { return internalCode; }
+    int GetLocaleCode() const { return localeCode; }
+    const wxString& GetLanguage() const { return language; }
+    const std::vector<std::unique_ptr<orlCharCodeData>>& GetRows() const { return rows; }
 
   private:
     const orlCharCodeData* Find(int code) const;
 
-    wxString m_language;
-    int m_internalCode = orlCODE_UTF16;
-    int m_localeCode = orlCODE_ASCII;
-    std::vector<std::unique_ptr<orlCharCodeData>> m_rows;
+    wxString language;
+    int internalCode = orlCODE_UTF16;
+    int localeCode = orlCODE_ASCII;
+    std::vector<std::unique_ptr<orlCharCodeData>> rows;
 };

@@ -7,16 +7,16 @@
 #include "framework/config/orlSystemConfig.h"
 #include "framework/orlPrivateFile.h"
 
-orlSettingsFileStore::orlSettingsFileStore(const wxString& package, const wxString& local,
+orlSettingsFileStore::orlSettingsFileStore(const wxString& package, const wxString& localFile,
                                            const wxString& global, long style)
-    : wxFileConfig(package, wxEmptyString, local, global, style), m_local(local) {
+    : wxFileConfig(package, wxEmptyString, localFile, global, style), local(localFile) {
     // The toolkit would write a store that was never flushed when it goes, by its own means.
     DisableAutoSave();
 }
 
 bool orlSettingsFileStore::Flush(bool) {
     // What stands at the path now, which may not be what was read when the store was made.
-    switch (orlCheckSettingsFile(m_local)) {
+    switch (orlCheckSettingsFile(local)) {
         case orlSettingsFileState::Refused:
         case orlSettingsFileState::Unreadable:
             return false;
@@ -31,5 +31,5 @@ bool orlSettingsFileStore::Flush(bool) {
     const wxStreamBuffer* buffer = text.GetOutputStreamBuffer();
     const std::string_view bytes(static_cast<const char*>(buffer->GetBufferStart()),
                                  static_cast<std::size_t>(text.GetSize()));
-    return orlWritePrivateFile(m_local, bytes);
+    return orlWritePrivateFile(local, bytes);
 }

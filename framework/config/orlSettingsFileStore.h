@@ -8,7 +8,7 @@
 class orlSettingsFileStore : public wxFileConfig {
   public:
     // A store for the package over the local file (an absolute path) and the global one.
-    orlSettingsFileStore(const wxString& package, const wxString& local, const wxString& global,
+    orlSettingsFileStore(const wxString& package, const wxString& localFile, const wxString& global,
                          long style);
 
     // Writes every group to a new private file beside the local file and renames it over that
@@ -18,5 +18,5 @@ class orlSettingsFileStore : public wxFileConfig {
     bool Flush(bool currentOnly = false) override;
 
   private:
-    wxString m_local;
+    wxString local;
 };

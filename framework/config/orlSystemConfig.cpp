@@ -58,14 +58,14 @@ wxString GetDefaultFileName(const wxString& package) {
 // its checks (an entry without a name trips one) would otherwise show up in boxes.
 class QuietParsing {
   public:
-    QuietParsing() : m_assertHandler(wxSetAssertHandler(nullptr)) {}
-    ~QuietParsing() { wxSetAssertHandler(m_assertHandler); }
+    QuietParsing() : assertHandler(wxSetAssertHandler(nullptr)) {}
+    ~QuietParsing() { wxSetAssertHandler(assertHandler); }
     QuietParsing(const QuietParsing&) = delete;
     QuietParsing& operator=(const QuietParsing&) = delete;
 
   private:
-    wxLogNull m_noLog;
-    wxAssertHandler_t m_assertHandler;
+    wxLogNull noLog;
+    wxAssertHandler_t assertHandler;
 };
 
 // Whether the bytes are UTF-8 throughout (no overlong forms, no surrogates, nothing beyond
@@ -205,10 +205,10 @@ orlSystemConfig& orlSystemConfig::Get() {
     return instance;
 }
 
-void orlSystemConfig::Init(const wxString& package, const wxString& programPath) {
-    m_package = package;
-    m_programPath = programPath;
-    m_redirect.clear();
+void orlSystemConfig::Init(const wxString& packageName, const wxString& programFilePath) {
+    package = packageName;
+    programPath = programFilePath;
+    redirect.clear();
 
     const wxString systemFile = GetSystemFilePath();
     if (!orl::FileExists(systemFile) ||
@@ -232,11 +232,11 @@ void orlSystemConfig::ReadRedirect(const wxConfigBase& systemFile) {
     if (name.empty() || CompareFileNames(name, kSystemFileName) == 0) {
         return;
     }
-    m_redirect = name;
+    redirect = name;
 }
 
 wxString orlSystemConfig::GetProgramDirectory() const {
-    const wxString directory = orlFileName(m_programPath).GetPath();
+    const wxString directory = orlFileName(programPath).GetPath();
     return IsBlank(directory) ? wxGetCwd() : directory;
 }
 
@@ -252,12 +252,12 @@ wxString orlSystemConfig::GetConfigFileName(const wxString& initialFile) const {
     if (!IsBlank(initialFile)) {
         return initialFile;
     }
-    if (IsBlank(m_redirect)) {
+    if (IsBlank(redirect)) {
         return wxString();
     }
     const orlIdentity& identity = orlGetIdentity();
-    wxString name = m_redirect;
-    name.Replace("@PACKAGE@", m_package);
+    wxString name = redirect;
+    name.Replace("@PACKAGE@", package);
     name.Replace("@HOSTNAME@", identity.GetHostName());
     name.Replace("@USERNAME@", identity.GetUserName());
 
@@ -279,7 +279,7 @@ bool orlSystemConfig::IsFileStore(const wxString& initialFile) const {
 wxString orlSystemConfig::GetStoreFileName(const wxString& initialFile) const {
     const wxString name = GetConfigFileName(initialFile);
     if (IsBlank(name)) {
-        return GetDefaultFileName(m_package);
+        return GetDefaultFileName(package);
     }
     // A relative initial file is taken against the working directory.
     return Absolute(name, wxEmptyString);
@@ -311,9 +311,8 @@ std::unique_ptr<wxConfigBase> orlSystemConfig::Open(const wxString& initialFile,
                                                     const wxString& file) const {
     if (IsBlank(GetConfigFileName(initialFile))) {
         // No global file of its own: the toolkit's machine-wide one for the package.
-        return OpenFileStore(m_package, file, wxEmptyString,
+        return OpenFileStore(package, file, wxEmptyString,
                              wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_GLOBAL_FILE);
     }
-    return OpenFileStore(m_package, file, file,
-                         wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_RELATIVE_PATH);
+    return OpenFileStore(package, file, file, wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_RELATIVE_PATH);
 }

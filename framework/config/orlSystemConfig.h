@@ -61,10 +61,10 @@ class orlSystemConfig {
     // Takes the package name and the program's path, then reads the redirect from the system
     // file beside the program, if there is one. A missing, unreadable or damaged system file
     // means no redirect; nothing is reported.
-    void Init(const wxString& package, const wxString& programPath);
+    void Init(const wxString& packageName, const wxString& programFilePath);
 
-    const wxString& GetPackage() const { return m_package; }
-    const wxString& GetProgramPath() const { return m_programPath; }
+    const wxString& GetPackage() const { return package; }
+    const wxString& GetProgramPath() const { return programPath; }
 
     // The directory part of the program path; the working directory when that is blank.
     wxString GetProgramDirectory() const;
@@ -96,7 +96,7 @@ class orlSystemConfig {
     std::unique_ptr<wxConfigBase> Open(const wxString& initialFile, const wxString& file) const;
     wxString GetSystemFilePath() const;
 
-    wxString m_package;
-    wxString m_programPath;
-    wxString m_redirect;
+    wxString package;
+    wxString programPath;
+    wxString redirect;
 };

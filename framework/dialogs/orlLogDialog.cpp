@@ -29,21 +29,21 @@ orlLogDialog::orlLogDialog(wxWindow* parent, const wxString& message)
     topSizer->Add(messageSizer, 0, wxALL, 10);
 
     // Long lines are not wrapped, and the selection stays visible while OK has the focus.
-    m_text = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+    report = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                             wxTE_MULTILINE | wxTE_READONLY | wxTE_NOHIDESEL | wxHSCROLL,
                             wxDefaultValidator, "text");
     const wxFont font = orlGetTextFont();
     if (font.IsOk()) {
-        m_text->SetFont(font);
+        report->SetFont(font);
     }
-    m_text->SetMinSize(wxSize(350, 100));
-    topSizer->Add(m_text, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    report->SetMinSize(wxSize(350, 100));
+    topSizer->Add(report, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
 
-    m_okButton = new wxButton(this, wxID_OK, _("OK"), wxDefaultPosition, wxDefaultSize, 0,
-                              wxDefaultValidator, "button");
-    m_okButton->SetDefault();
-    m_okButton->SetFocus();
-    topSizer->Add(m_okButton, 0, wxALIGN_CENTER_HORIZONTAL | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    okButton = new wxButton(this, wxID_OK, _("OK"), wxDefaultPosition, wxDefaultSize, 0,
+                            wxDefaultValidator, "button");
+    okButton->SetDefault();
+    okButton->SetFocus();
+    topSizer->Add(okButton, 0, wxALIGN_CENTER_HORIZONTAL | wxLEFT | wxRIGHT | wxBOTTOM, 10);
 
     // The dialog may grow (the report area takes the room) but not shrink below its fit.
     SetAutoLayout(true);
@@ -54,20 +54,20 @@ orlLogDialog::orlLogDialog(wxWindow* parent, const wxString& message)
 }
 
 void orlLogDialog::AddText(const wxString& text, bool lineFeedFirst) {
-    if (lineFeedFirst && m_text->GetLastPosition() > 0) {
-        m_text->AppendText("\n");
+    if (lineFeedFirst && report->GetLastPosition() > 0) {
+        report->AppendText("\n");
     }
-    m_text->AppendText(text);
+    report->AppendText(text);
 }
 
 int orlLogDialog::ShowModal() {
     // Show the report from its first line, with nothing selected.
-    m_text->SetFocus();
-    m_text->SetSelection(0, 0);
-    m_text->SetInsertionPoint(0);
-    m_text->ShowPosition(0);
+    report->SetFocus();
+    report->SetSelection(0, 0);
+    report->SetInsertionPoint(0);
+    report->ShowPosition(0);
 
-    m_okButton->SetFocus();
+    okButton->SetFocus();
     orlBell();
     return wxDialog::ShowModal();
 }

@@ -20,8 +20,8 @@ class orlLogDialog : public wxDialog {
     int ShowModal() override;
 
   private:
-    wxTextCtrl* m_text = nullptr;
-    wxButton* m_okButton = nullptr;
+    wxTextCtrl* report = nullptr;
+    wxButton* okButton = nullptr;
 
     wxDECLARE_CLASS(orlLogDialog);
 };

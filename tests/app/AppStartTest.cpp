@@ -69,42 +69,42 @@ namespace fs = std::filesystem;
 // Sets an environment variable while it lives, then puts the old value back.
 class ScopedVariable {
   public:
-    ScopedVariable(const char* name, const wxString& value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
+    ScopedVariable(const char* variable, const wxString& value) : name(variable) {
+        if (const char* current = std::getenv(variable)) {
+            old = current;
         }
-        setenv(name, value.fn_str(), 1);
+        setenv(variable, value.fn_str(), 1);
     }
     ~ScopedVariable() {
-        if (m_old) {
-            setenv(m_name, m_old->c_str(), 1);
+        if (old) {
+            setenv(name, old->c_str(), 1);
         } else {
-            unsetenv(m_name);
+            unsetenv(name);
         }
     }
     ScopedVariable(const ScopedVariable&) = delete;
     ScopedVariable& operator=(const ScopedVariable&) = delete;
 
   private:
-    const char* m_name;
-    std::optional<std::string> m_old;
+    const char* name;
+    std::optional<std::string> old;
 };
 
 // Keeps what the toolkit's message output prints (the command-line parser's usage text and
 // errors) while it lives.
 class CapturedOutput : public wxMessageOutput {
   public:
-    CapturedOutput() : m_previous(wxMessageOutput::Set(this)) {}
-    ~CapturedOutput() override { wxMessageOutput::Set(m_previous); }
+    CapturedOutput() : previous(wxMessageOutput::Set(this)) {}
+    ~CapturedOutput() override { wxMessageOutput::Set(previous); }
     CapturedOutput(const CapturedOutput&) = delete;
     CapturedOutput& operator=(const CapturedOutput&) = delete;
 
-    void Output(const wxString& text) override { m_text += text; }
-    const wxString& Text() const { return m_text; }
+    void Output(const wxString& message) override { text += message; }
+    const wxString& Text() const { return text; }
 
   private:
-    wxMessageOutput* m_previous;
-    wxString m_text;
+    wxMessageOutput* previous;
+    wxString text;
 };
 
 // The entries of a settings file, named "Group/Name" ("Name" for those before any group).
@@ -153,13 +153,13 @@ class AppStartTest : public testing::Test {
     void SetUp() override {
         dir.MakeDir("home");
         dir.MakeDir("config");
-        m_savedConfig = MainConfig::Get();
-        m_loggingWas = wxLog::IsEnabled();
+        savedConfig = MainConfig::Get();
+        loggingWas = wxLog::IsEnabled();
         // Making an application object makes it the toolkit's, and deleting it leaves none:
         // the test binary's own is put back both times.
-        m_testApp = wxApp::GetInstance();
+        testApp = wxApp::GetInstance();
         app = std::make_unique<App>();
-        wxApp::SetInstance(m_testApp);
+        wxApp::SetInstance(testApp);
     }
 
     void TearDown() override {
@@ -168,9 +168,9 @@ class AppStartTest : public testing::Test {
             app->Finish();
         }
         app.reset();
-        wxApp::SetInstance(m_testApp);
-        wxLog::EnableLogging(m_loggingWas);
-        MainConfig::Get() = m_savedConfig;
+        wxApp::SetInstance(testApp);
+        wxLog::EnableLogging(loggingWas);
+        MainConfig::Get() = savedConfig;
     }
 
     bool Start(const std::vector<wxString>& words) {
@@ -205,9 +205,9 @@ class AppStartTest : public testing::Test {
     std::unique_ptr<App> app;
 
   private:
-    MainConfig m_savedConfig;
-    bool m_loggingWas = true;
-    wxAppConsole* m_testApp = nullptr;
+    MainConfig savedConfig;
+    bool loggingWas = true;
+    wxAppConsole* testApp = nullptr;
 };
 
 TEST_F(AppStartTest, TheSettingsFileIsMadeAtTheEndAndHoldsWhatTheWindowChanged) {

@@ -47,13 +47,13 @@ class ClipboardAtExitTest : public testing::TestWithParam<ExitCase> {
   protected:
     void SetUp() override {
         ASSERT_TRUE(testsupport::DisplayIsClean());
-        m_dir.MakeDir("home");
-        m_dir.MakeDir("config");
+        dir.MakeDir("home");
+        dir.MakeDir("config");
     }
 
     void TearDown() override {
-        m_program.End();
-        m_managers.End();
+        program.End();
+        managers.End();
         gtk_clipboard_clear(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
         if (HasFailure()) {
             PrintLog("program.log");
@@ -62,46 +62,45 @@ class ClipboardAtExitTest : public testing::TestWithParam<ExitCase> {
     }
 
     std::vector<std::string> Environment() const {
-        return testsupport::EnvironmentWith({{"HOME", m_dir.At("home").utf8_string()},
-                                             {"XDG_CONFIG_HOME", m_dir.At("config").utf8_string()},
+        return testsupport::EnvironmentWith({{"HOME", dir.At("home").utf8_string()},
+                                             {"XDG_CONFIG_HOME", dir.At("config").utf8_string()},
                                              {"NO_AT_BRIDGE", "1"},
                                              {"DBUS_SESSION_BUS_ADDRESS", ""}});
     }
 
-    void StartManager(Manager kind) { m_managers.Start(kind, Environment(), Log("manager.log")); }
+    void StartManager(Manager kind) { managers.Start(kind, Environment(), Log("manager.log")); }
 
     // Starts the program in single mode with masking, and waits for its window.
     void StartProgram() {
-        m_dir.WriteFile("settings.ini",
-                        "Standard=1\n"
-                        "NonShow=1\n"
-                        "PluralCreate=0\n"
-                        "DeterSimplePassword=0\n"
-                        "BeepOnCreate=0\n"
-                        "BeepOnCopy=0\n"
-                        "[MainPosition]\n"
-                        "X=0\n"
-                        "Y=0\n"
-                        "[StandardUseChar]\n"
-                        "Length=10\n"
-                        "AlphabetUpper=1\n"
-                        "AlphabetLower=1\n"
-                        "Numeric=1\n"
-                        "Symbol=0\n"
-                        "UseAllKind=1\n"
-                        "Fixed=0\n"
-                        "Dictionary=0\n");
-        ASSERT_TRUE(
-            m_program.Start({TESSARIN_EXECUTABLE, "-i", m_dir.At("settings.ini").utf8_string()},
-                            Environment(), Log("program.log")));
+        dir.WriteFile("settings.ini",
+                      "Standard=1\n"
+                      "NonShow=1\n"
+                      "PluralCreate=0\n"
+                      "DeterSimplePassword=0\n"
+                      "BeepOnCreate=0\n"
+                      "BeepOnCopy=0\n"
+                      "[MainPosition]\n"
+                      "X=0\n"
+                      "Y=0\n"
+                      "[StandardUseChar]\n"
+                      "Length=10\n"
+                      "AlphabetUpper=1\n"
+                      "AlphabetLower=1\n"
+                      "Numeric=1\n"
+                      "Symbol=0\n"
+                      "UseAllKind=1\n"
+                      "Fixed=0\n"
+                      "Dictionary=0\n");
+        ASSERT_TRUE(program.Start({TESSARIN_EXECUTABLE, "-i", dir.At("settings.ini").utf8_string()},
+                                  Environment(), Log("program.log")));
         ASSERT_TRUE(testsupport::PumpUntil(
-            [&] { return (m_window = testsupport::ShownWindowOf(m_program.Pid())) != None; }, 30s))
+            [&] { return (window = testsupport::ShownWindowOf(program.Pid())) != None; }, 30s))
             << "the program's window did not appear";
     }
 
     // Presses Return in the window and returns what the clipboard holds then.
     std::string CreatePassword() {
-        EXPECT_TRUE(testsupport::PressKeyIn(m_window, XK_Return));
+        EXPECT_TRUE(testsupport::PressKeyIn(window, XK_Return));
         EXPECT_TRUE(
             testsupport::PumpUntil([] { return testsupport::ClipboardOwner() != None; }, 10s))
             << "nothing was put on the clipboard";
@@ -112,15 +111,15 @@ class ClipboardAtExitTest : public testing::TestWithParam<ExitCase> {
     // the test process may own the clipboard); returns the time it took.
     std::chrono::duration<double> Close() {
         const auto start = std::chrono::steady_clock::now();
-        m_program.Signal(SIGTERM);
-        testsupport::PumpUntil([&] { return m_program.HasEnded(); }, 30s);
+        program.Signal(SIGTERM);
+        testsupport::PumpUntil([&] { return program.HasEnded(); }, 30s);
         const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - start;
         RecordProperty("close_seconds", std::to_string(taken.count()));
         printf("closing took %.3f s\n", taken.count());
         return taken;
     }
 
-    std::string Log(const char* name) const { return m_dir.At(name).utf8_string(); }
+    std::string Log(const char* name) const { return dir.At(name).utf8_string(); }
 
     void PrintLog(const char* name) const {
         std::ifstream in(Log(name));
@@ -130,10 +129,10 @@ class ClipboardAtExitTest : public testing::TestWithParam<ExitCase> {
         }
     }
 
-    TempDirectory m_dir;
-    testsupport::ClipboardManagers m_managers;
-    testsupport::ChildProcess m_program;
-    Window m_window = None;
+    TempDirectory dir;
+    testsupport::ClipboardManagers managers;
+    testsupport::ChildProcess program;
+    Window window = None;
 };
 
 bool IsPassword(const std::string& text) {
@@ -159,8 +158,8 @@ TEST_P(ClipboardAtExitTest, ClosesPromptlyAndLeavesTheClipboardAsExpected) {
     }
 
     EXPECT_LT(Close(), kCloseLimit);
-    ASSERT_TRUE(m_program.HasEnded()) << "the program did not end";
-    EXPECT_EQ(m_program.ExitStatus(), 0);
+    ASSERT_TRUE(program.HasEnded()) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0);
 
     if (c.afterwards == Afterwards::OtherProgramCopies) {
         // Neither taken over by the manager nor replaced: the other program still serves it.

@@ -30,31 +30,31 @@ const std::string kText = "Xy3kP9qR2m";
 class HandOverFixture {
   protected:
     std::vector<std::string> Environment() const {
-        return testsupport::EnvironmentWith({{"HOME", m_dir.Root().utf8_string()},
-                                             {"XDG_CONFIG_HOME", m_dir.Root().utf8_string()},
+        return testsupport::EnvironmentWith({{"HOME", dir.Root().utf8_string()},
+                                             {"XDG_CONFIG_HOME", dir.Root().utf8_string()},
                                              {"DBUS_SESSION_BUS_ADDRESS", ""}});
     }
 
     void StartManager(Manager kind) {
-        m_managers.Start(kind, Environment(), m_dir.At("manager.log").utf8_string());
+        managers.Start(kind, Environment(), dir.At("manager.log").utf8_string());
     }
 
     // The hand-over, timed.
     HandOverResult HandOver(std::chrono::milliseconds limit) {
         const auto start = std::chrono::steady_clock::now();
         const HandOverResult result = HandClipboardToManager(limit);
-        m_taken = std::chrono::steady_clock::now() - start;
+        taken = std::chrono::steady_clock::now() - start;
         return result;
     }
 
     void CleanUp() {
-        m_managers.End();
+        managers.End();
         gtk_clipboard_clear(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
     }
 
-    TempDirectory m_dir;
-    testsupport::ClipboardManagers m_managers;
-    std::chrono::duration<double> m_taken{};
+    TempDirectory dir;
+    testsupport::ClipboardManagers managers;
+    std::chrono::duration<double> taken{};
 };
 
 struct HandOverCase {
@@ -81,7 +81,7 @@ TEST_P(ClipboardHandOverTest, AsksTheManagerOnlyForItsOwnClipboardAndNeverWaitsL
 
     // A silent manager is waited for as long as the limit says, not GTK's ten seconds.
     EXPECT_EQ(HandOver(2s), c.expected);
-    EXPECT_LT(m_taken, 5s);
+    EXPECT_LT(taken, 5s);
 
     if (c.expected == HandOverResult::Answered) {
         // The manager has taken the clipboard over with the text.
@@ -163,7 +163,7 @@ TEST_P(ToolkitClipboardWaitTest, EndsTheMainLoopSoonAndStillHandsOverToAnAnsweri
     // has ignored GTK's request and is not waited for a second time.
     EXPECT_EQ(HandOver(2s), GetParam() == Manager::Answering ? HandOverResult::NotOurs
                                                              : HandOverResult::NoAnswer);
-    EXPECT_LT(m_taken, 1s);
+    EXPECT_LT(taken, 1s);
 }
 
 INSTANTIATE_TEST_SUITE_P(Managers, ToolkitClipboardWaitTest,

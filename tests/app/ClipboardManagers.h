@@ -39,14 +39,14 @@ class ClipboardManagers {
                const std::string& logPath) {
         using namespace std::chrono_literals;
         if (kind == Manager::Answering) {
-            ASSERT_TRUE(m_daemon.Start(
+            ASSERT_TRUE(daemon.Start(
                 {"dbus-run-session", "--", "xfsettingsd", "--no-daemon", "--disable-wm-check"},
                 environment, logPath))
                 << "cannot start the settings daemon";
         } else if (kind == Manager::Silent) {
-            m_silent = gtk_invisible_new();
-            gtk_widget_realize(m_silent);
-            ASSERT_TRUE(gdk_selection_owner_set(gtk_widget_get_window(m_silent),
+            silent = gtk_invisible_new();
+            gtk_widget_realize(silent);
+            ASSERT_TRUE(gdk_selection_owner_set(gtk_widget_get_window(silent),
                                                 gdk_atom_intern_static_string("CLIPBOARD_MANAGER"),
                                                 GDK_CURRENT_TIME, FALSE));
         } else {
@@ -57,16 +57,16 @@ class ClipboardManagers {
     }
 
     void End() {
-        m_daemon.End();
-        if (m_silent != nullptr) {
-            gtk_widget_destroy(m_silent);
-            m_silent = nullptr;
+        daemon.End();
+        if (silent != nullptr) {
+            gtk_widget_destroy(silent);
+            silent = nullptr;
         }
     }
 
   private:
-    ChildProcess m_daemon;
-    GtkWidget* m_silent = nullptr;
+    ChildProcess daemon;
+    GtkWidget* silent = nullptr;
 };
 
 // A test starts on a display where an earlier test's programs, and what they owned, are gone.

@@ -189,14 +189,14 @@ class QuietWalkTest : public testing::Test {
         dir.MakeDir("config");
         setenv("HOME", dir.At("home").fn_str(), 1);
         setenv("XDG_CONFIG_HOME", dir.At("config").fn_str(), 1);
-        m_savedConfig = MainConfig::Get();
-        m_testApp = wxApp::GetInstance();
+        savedConfig = MainConfig::Get();
+        testApp = wxApp::GetInstance();
     }
 
     void TearDown() override {
         app.reset();
-        wxApp::SetInstance(m_testApp);
-        MainConfig::Get() = m_savedConfig;
+        wxApp::SetInstance(testApp);
+        MainConfig::Get() = savedConfig;
     }
 
     // A new application object, started with the words; the test binary's object stays the
@@ -204,7 +204,7 @@ class QuietWalkTest : public testing::Test {
     bool Start(const std::vector<wxString>& words) {
         app.reset();
         app = std::make_unique<App>();
-        wxApp::SetInstance(m_testApp);
+        wxApp::SetInstance(testApp);
         wxArrayString arguments;
         for (const wxString& word : words) {
             arguments.Add(word);
@@ -218,8 +218,8 @@ class QuietWalkTest : public testing::Test {
     std::unique_ptr<App> app;
 
   private:
-    MainConfig m_savedConfig;
-    wxAppConsole* m_testApp = nullptr;
+    MainConfig savedConfig;
+    wxAppConsole* testApp = nullptr;
 };
 
 TEST_F(QuietWalkTest, EveryWindowOpensAndClosesWithoutAWordOnStandardError) {

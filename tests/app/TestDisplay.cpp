@@ -14,18 +14,18 @@ namespace {
 class DisplayEnvironment : public testing::Environment {
   public:
     void SetUp() override {
-        m_logs = std::make_unique<TempDirectory>();
-        ASSERT_TRUE(m_display.Start(m_logs->At("server.log").utf8_string()))
+        logs = std::make_unique<TempDirectory>();
+        ASSERT_TRUE(display.Start(logs->At("server.log").utf8_string()))
             << "cannot start a virtual X server (Xvfb)";
-        setenv("DISPLAY", m_display.Name().c_str(), 1);
-        ASSERT_TRUE(gtk_init_check(nullptr, nullptr)) << "cannot open " << m_display.Name();
+        setenv("DISPLAY", display.Name().c_str(), 1);
+        ASSERT_TRUE(gtk_init_check(nullptr, nullptr)) << "cannot open " << display.Name();
     }
 
-    void TearDown() override { m_display.Stop(); }
+    void TearDown() override { display.Stop(); }
 
   private:
-    std::unique_ptr<TempDirectory> m_logs;
-    testsupport::PrivateDisplay m_display;
+    std::unique_ptr<TempDirectory> logs;
+    testsupport::PrivateDisplay display;
 };
 
 const testing::Environment* const kDisplay =

@@ -15,7 +15,7 @@ class LocaleEnvironment {
     explicit LocaleEnvironment(const std::map<std::string, std::string>& values) {
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
             const char* old = std::getenv(name);
-            m_saved.push_back({name, old != nullptr, old != nullptr ? old : ""});
+            saved.push_back({name, old != nullptr, old != nullptr ? old : ""});
             const auto value = values.find(name);
             if (value != values.end()) {
                 setenv(name, value->second.c_str(), 1);
@@ -25,11 +25,11 @@ class LocaleEnvironment {
         }
     }
     ~LocaleEnvironment() {
-        for (const Saved& saved : m_saved) {
-            if (saved.set) {
-                setenv(saved.name, saved.value.c_str(), 1);
+        for (const Saved& entry : saved) {
+            if (entry.set) {
+                setenv(entry.name, entry.value.c_str(), 1);
             } else {
-                unsetenv(saved.name);
+                unsetenv(entry.name);
             }
         }
     }
@@ -40,7 +40,7 @@ class LocaleEnvironment {
         bool set;
         std::string value;
     };
-    std::vector<Saved> m_saved;
+    std::vector<Saved> saved;
 };
 
 TEST(TranslationsTest, TheUsersLanguagesComeFromTheEnvironmentAsGettextReadsIt) {

@@ -16,31 +16,31 @@ namespace {
 class CountingRandomSource : public RandomSource {
   public:
     std::uint32_t NextWord() override {
-        ++m_draws;
-        return m_source.NextWord();
+        ++draws;
+        return source.NextWord();
     }
-    int Draws() const { return m_draws; }
+    int Draws() const { return draws; }
 
   private:
-    SystemRandomSource m_source;
-    int m_draws = 0;
+    SystemRandomSource source;
+    int draws = 0;
 };
 
 // A steady clock that moves on by a step each time it is read, and counts the readings.
 class SteppingClock {
   public:
-    explicit SteppingClock(std::chrono::nanoseconds step) : m_step(step) {}
+    explicit SteppingClock(std::chrono::nanoseconds interval) : step(interval) {}
     PasswordGenerator::Clock Get() {
-        return [this] { return Start() + m_step * m_readings++; };
+        return [this] { return Start() + step * readings++; };
     }
     static std::chrono::steady_clock::time_point Start() {
         return std::chrono::steady_clock::time_point(std::chrono::hours(1));
     }
-    int Readings() const { return m_readings; }
+    int Readings() const { return readings; }
 
   private:
-    std::chrono::nanoseconds m_step;
-    int m_readings = 0;
+    std::chrono::nanoseconds step;
+    int readings = 0;
 };
 
 UseChar Fixed(const wxString& text) {

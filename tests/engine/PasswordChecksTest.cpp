@@ -246,13 +246,13 @@ TEST(SimplePasswordResultText, NamesEveryCode) {
 // take their other way.
 class PlainRules {
   public:
-    PlainRules(std::set<std::wstring> words, std::vector<std::wstring> names)
-        : m_words(std::move(words)), m_names(std::move(names)) {
+    PlainRules(std::set<std::wstring> dictionaryWords, std::vector<std::wstring> identityNames)
+        : words(std::move(dictionaryWords)), names(std::move(identityNames)) {
         for (const wchar_t* base :
              {L"1234567890-^\\qwertyuiop@[asdfghjkl;:]zxcvbnm,./\\", L"qwertyuiopasdfghjklzxcvbnm",
               L"\\/.,mnbvcxz]:;lkjhgfdsa[@poiuytrewq\\^-0987654321",
               L"mnbvcxzlkjhgfdsapoiuytrewq"}) {
-            m_keyboards.push_back(std::wstring(base) + base + base);
+            keyboards.push_back(std::wstring(base) + base + base);
         }
     }
 
@@ -310,17 +310,17 @@ class PlainRules {
             if (Repeated(c)) {
                 return -3;
             }
-            for (std::size_t i = 0; i < m_names.size(); ++i) {
-                if (m_names[i].size() > 2 && EitherWay(m_names[i], c)) {
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                if (names[i].size() > 2 && EitherWay(names[i], c)) {
                     return i < 2 ? -4 : -5;
                 }
             }
-            for (const std::wstring& keyboard : m_keyboards) {
+            for (const std::wstring& keyboard : keyboards) {
                 if (keyboard.find(c) != std::wstring::npos) {
                     return -6;
                 }
             }
-            if (m_words.count(c) != 0) {
+            if (words.count(c) != 0) {
                 return -7;
             }
         }
@@ -387,9 +387,9 @@ class PlainRules {
                                    : b.find(a) != std::wstring::npos;
     }
 
-    std::set<std::wstring> m_words;
-    std::vector<std::wstring> m_names;  // login, user name, host, full host
-    std::vector<std::wstring> m_keyboards;
+    std::set<std::wstring> words;
+    std::vector<std::wstring> names;  // login, user name, host, full host
+    std::vector<std::wstring> keyboards;
 };
 
 TEST_F(SimplePasswordTest, AgreesWithThePlainRules) {

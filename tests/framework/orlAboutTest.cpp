@@ -98,18 +98,18 @@ class AboutTest : public WindowFixture {
   protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        m_language = orlCharCode::Get().GetLanguage();
+        language = orlCharCode::Get().GetLanguage();
         orlCharCode::Get().Init("English");
     }
     void TearDown() override {
-        orlCharCode::Get().Init(m_language);
+        orlCharCode::Get().Init(language);
         WindowFixture::TearDown();
     }
 
     CountingBell bell;
 
   private:
-    wxString m_language;
+    wxString language;
 };
 
 TEST_F(AboutTest, TheVersionSwitchShowsTheNameVersionAndPictureUntilOkIsPressed) {

@@ -187,22 +187,22 @@ TEST(FileNameTest, CopiesAreIndependent) {
 // Sets an environment variable for the life of the object and restores it afterwards.
 class ScopedEnv {
   public:
-    ScopedEnv(const wxString& name, const wxString& value) : m_name(name) {
-        m_had = wxGetEnv(name, &m_old);
-        wxSetEnv(name, value);
+    ScopedEnv(const wxString& variable, const wxString& value) : name(variable) {
+        had = wxGetEnv(variable, &old);
+        wxSetEnv(variable, value);
     }
     ~ScopedEnv() {
-        if (m_had) {
-            wxSetEnv(m_name, m_old);
+        if (had) {
+            wxSetEnv(name, old);
         } else {
-            wxUnsetEnv(m_name);
+            wxUnsetEnv(name);
         }
     }
 
   private:
-    wxString m_name;
-    wxString m_old;
-    bool m_had = false;
+    wxString name;
+    wxString old;
+    bool had = false;
 };
 
 TEST(FileNameTest, MakeAbsoluteResolvesAgainstTheBase) {

@@ -18,11 +18,11 @@ namespace {
 
 class FileSystemTest : public testing::Test {
   protected:
-    wxString At(const wxString& relative) const { return m_dir.At(relative); }
-    void MakeFile(const wxString& relative) const { m_dir.WriteFile(relative); }
-    void MakeDir(const wxString& relative) const { m_dir.MakeDir(relative); }
+    wxString At(const wxString& relative) const { return dir.At(relative); }
+    void MakeFile(const wxString& relative) const { dir.WriteFile(relative); }
+    void MakeDir(const wxString& relative) const { dir.MakeDir(relative); }
     void MakeLink(const wxString& target, const wxString& relative) const {
-        m_dir.MakeLink(target, relative);
+        dir.MakeLink(target, relative);
     }
 
     static bool IsDir(const wxString& path) {
@@ -35,7 +35,7 @@ class FileSystemTest : public testing::Test {
         return stat(path.fn_str(), &info) == 0 && S_ISREG(info.st_mode);
     }
 
-    TempDirectory m_dir;
+    TempDirectory dir;
 };
 
 std::vector<std::string> Sorted(const wxArrayString& list) {
@@ -92,7 +92,7 @@ TEST_F(FileSystemTest, ListDirectoryGivesVisiblePlainFilesOrSubdirectories) {
         {orl::ListWhat::Directories, {"linkdir", "sub1", "sub2"}},
     };
     for (const Case& c : cases) {
-        for (const wxString& directory : {m_dir.Root(), m_dir.Root() + "/"}) {
+        for (const wxString& directory : {dir.Root(), dir.Root() + "/"}) {
             SCOPED_TRACE(directory.utf8_string() +
                          (c.what == orl::ListWhat::Files ? " files" : " directories"));
             wxArrayString list;

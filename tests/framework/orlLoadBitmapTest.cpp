@@ -59,18 +59,18 @@ class LoadBitmapTest : public testing::Test {
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "tessarin-icons-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-        m_icons = m_dir / "icons";
+        dir = pattern;
+        icons = dir / "icons";
     }
 
     void TearDown() override {
         std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
+        fs::remove_all(dir, ignored);
     }
 
-    wxString Dir() const { return wxString::FromUTF8(m_dir.string()); }
+    wxString Dir() const { return wxString::FromUTF8(dir.string()); }
 
-    void MakeIcons() { fs::create_directory(m_icons); }
+    void MakeIcons() { fs::create_directory(icons); }
 
     void SavePicture(const fs::path& path, wxBitmapType type) {
         wxImage image = Picture(5, 3, *wxRED).ConvertToImage();
@@ -83,19 +83,19 @@ class LoadBitmapTest : public testing::Test {
     }
 
     // The picture saved by SavePicture, and a different one to fall back on.
-    const Look m_saved{5, 3, 255, 0, 0};
-    const wxBitmap m_builtIn = Picture(2, 2, *wxBLUE);
-    const Look m_builtInLook{2, 2, 0, 0, 255};
+    const Look saved{5, 3, 255, 0, 0};
+    const wxBitmap builtIn = Picture(2, 2, *wxBLUE);
+    const Look builtInLook{2, 2, 0, 0, 255};
 
-    fs::path m_dir;
-    fs::path m_icons;
+    fs::path dir;
+    fs::path icons;
 };
 
 TEST_F(LoadBitmapTest, LoadsThePictureFileFromTheIconsDirectory) {
     MakeIcons();
-    SavePicture(m_icons / "app.png", wxBITMAP_TYPE_PNG);
+    SavePicture(icons / "app.png", wxBITMAP_TYPE_PNG);
     // Any type the toolkit reads is taken, whatever the file is called.
-    SavePicture(m_icons / "app.dat", wxBITMAP_TYPE_BMP);
+    SavePicture(icons / "app.dat", wxBITMAP_TYPE_BMP);
 
     const struct {
         wxString directory;
@@ -107,16 +107,16 @@ TEST_F(LoadBitmapTest, LoadsThePictureFileFromTheIconsDirectory) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.directory + " " + c.file);
-        const wxBitmap loaded = orlLoadBitmap(c.directory, c.file, m_builtIn);
+        const wxBitmap loaded = orlLoadBitmap(c.directory, c.file, builtIn);
         ASSERT_TRUE(loaded.IsOk());
-        EXPECT_EQ(LookOf(loaded), m_saved);
+        EXPECT_EQ(LookOf(loaded), saved);
         EXPECT_TRUE(orlLoadBitmap(c.directory, c.file).IsOk());
     }
 }
 
 TEST_F(LoadBitmapTest, FallsBackQuietlyWhenThereIsNoReadablePicture) {
     const std::string png = [&] {
-        const fs::path whole = m_dir / "whole.png";
+        const fs::path whole = dir / "whole.png";
         SavePicture(whole, wxBITMAP_TYPE_PNG);
         std::ifstream in(whole, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
@@ -131,49 +131,49 @@ TEST_F(LoadBitmapTest, FallsBackQuietlyWhenThereIsNoReadablePicture) {
         {"picture beside the icons directory, not in it",
          [&] {
              MakeIcons();
-             SavePicture(m_dir / "app.png", wxBITMAP_TYPE_PNG);
+             SavePicture(dir / "app.png", wxBITMAP_TYPE_PNG);
          }},
         {"another picture in the icons directory",
          [&] {
              MakeIcons();
-             SavePicture(m_icons / "other.png", wxBITMAP_TYPE_PNG);
+             SavePicture(icons / "other.png", wxBITMAP_TYPE_PNG);
          }},
         {"not an image",
          [&] {
              MakeIcons();
-             WriteBytes(m_icons / "app.png", "not a picture\n");
+             WriteBytes(icons / "app.png", "not a picture\n");
          }},
         {"empty file",
          [&] {
              MakeIcons();
-             WriteBytes(m_icons / "app.png", "");
+             WriteBytes(icons / "app.png", "");
          }},
         {"cut-off picture",
          [&] {
              MakeIcons();
-             WriteBytes(m_icons / "app.png", png.substr(0, png.size() / 2));
+             WriteBytes(icons / "app.png", png.substr(0, png.size() / 2));
          }},
         {"directory with the picture's name",
          [&] {
              MakeIcons();
-             fs::create_directory(m_icons / "app.png");
+             fs::create_directory(icons / "app.png");
          }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove_all(m_icons);
-        fs::remove(m_dir / "app.png");
+        fs::remove_all(icons);
+        fs::remove(dir / "app.png");
         c.arrange();
 
         RecordingLog log;
         wxLog* previous = wxLog::SetActiveTarget(&log);
-        const wxBitmap withBuiltIn = orlLoadBitmap(Dir(), "app.png", m_builtIn);
+        const wxBitmap withBuiltIn = orlLoadBitmap(Dir(), "app.png", builtIn);
         const wxBitmap without = orlLoadBitmap(Dir(), "app.png");
         wxLog::SetActiveTarget(previous);
 
         EXPECT_THAT(log.messages, testing::IsEmpty());
         ASSERT_TRUE(withBuiltIn.IsOk());
-        EXPECT_EQ(LookOf(withBuiltIn), m_builtInLook);
+        EXPECT_EQ(LookOf(withBuiltIn), builtInLook);
         EXPECT_FALSE(without.IsOk());
     }
 }

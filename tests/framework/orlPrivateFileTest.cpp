@@ -60,11 +60,11 @@ std::vector<std::string> NamesIn(const wxString& directory) {
 // Sets the umask for one test and puts the old one back.
 class ScopedUmask {
   public:
-    explicit ScopedUmask(mode_t mask) : m_previous(umask(mask)) {}
-    ~ScopedUmask() { umask(m_previous); }
+    explicit ScopedUmask(mode_t mask) : previous(umask(mask)) {}
+    ~ScopedUmask() { umask(previous); }
 
   private:
-    mode_t m_previous;
+    mode_t previous;
 };
 
 TEST(orlWritePrivateFileTest, NewAndReplacedFilesHoldExactlyTheBytesForTheirOwnerOnly) {

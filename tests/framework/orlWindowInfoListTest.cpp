@@ -35,23 +35,23 @@ void SetRegistry(const List& list) {
 // A file store whose group deletion or one chosen write fails.
 class FailingStore : public wxFileConfig {
   public:
-    FailingStore(wxInputStream& in, const wxString& failingKey)
-        : wxFileConfig(in), m_failingKey(failingKey) {}
+    FailingStore(wxInputStream& in, const wxString& refusedKey)
+        : wxFileConfig(in), failingKey(refusedKey) {}
 
     bool DeleteGroup(const wxString& key) override {
-        return key != m_failingKey && wxFileConfig::DeleteGroup(key);
+        return key != failingKey && wxFileConfig::DeleteGroup(key);
     }
 
   protected:
     bool DoWriteString(const wxString& key, const wxString& value) override {
-        return key != m_failingKey && wxFileConfig::DoWriteString(key, value);
+        return key != failingKey && wxFileConfig::DoWriteString(key, value);
     }
     bool DoWriteLong(const wxString& key, long value) override {
-        return key != m_failingKey && wxFileConfig::DoWriteLong(key, value);
+        return key != failingKey && wxFileConfig::DoWriteLong(key, value);
     }
 
   private:
-    wxString m_failingKey;
+    wxString failingKey;
 };
 
 class WindowInfoListTest : public testing::Test {

@@ -33,24 +33,24 @@ class ScratchFile {
   public:
     explicit ScratchFile(const char* suffix) {
         const char* dir = getenv("TMPDIR");
-        m_path = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/tessarin-fuzz-" +
-                 std::to_string(getpid()) + suffix;
+        path = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/tessarin-fuzz-" +
+               std::to_string(getpid()) + suffix;
     }
-    ~ScratchFile() { unlink(m_path.c_str()); }
+    ~ScratchFile() { unlink(path.c_str()); }
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
 
     // Replaces the file's contents with the bytes.
     void Write(const std::uint8_t* data, std::size_t size) const {
-        FILE* file = fopen(m_path.c_str(), "wb");
+        FILE* file = fopen(path.c_str(), "wb");
         FUZZ_CHECK(file != nullptr);
         FUZZ_CHECK(size == 0 || fwrite(data, 1, size, file) == size);
         FUZZ_CHECK(fclose(file) == 0);
     }
-    const std::string& Path() const { return m_path; }
+    const std::string& Path() const { return path; }
 
   private:
-    std::string m_path;
+    std::string path;
 };
 
 }  // namespace fuzzsupport

@@ -59,13 +59,13 @@ std::optional<mode_t> ModeOf(const wxString& path) {
 
 class ScopedUmask {
   public:
-    explicit ScopedUmask(mode_t mask) : m_old(umask(mask)) {}
-    ~ScopedUmask() { umask(m_old); }
+    explicit ScopedUmask(mode_t mask) : old(umask(mask)) {}
+    ~ScopedUmask() { umask(old); }
     ScopedUmask(const ScopedUmask&) = delete;
     ScopedUmask& operator=(const ScopedUmask&) = delete;
 
   private:
-    mode_t m_old;
+    mode_t old;
 };
 
 class SettingsFileSaveTest : public testing::Test {

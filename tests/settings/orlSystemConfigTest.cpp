@@ -26,66 +26,66 @@ namespace {
 // Sets an environment variable (or removes it) and puts the old value back afterwards.
 class ScopedEnv {
   public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name) {
-        if (const char* old = getenv(name)) {
-            m_old = old;
+    ScopedEnv(const char* variable, std::optional<std::string> value) : name(variable) {
+        if (const char* current = getenv(variable)) {
+            old = current;
         }
         Set(value);
     }
-    ~ScopedEnv() { Set(m_old); }
+    ~ScopedEnv() { Set(old); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
   private:
     void Set(const std::optional<std::string>& value) {
         if (value) {
-            setenv(m_name, value->c_str(), 1);
+            setenv(name, value->c_str(), 1);
         } else {
-            unsetenv(m_name);
+            unsetenv(name);
         }
     }
 
-    const char* m_name;
-    std::optional<std::string> m_old;
+    const char* name;
+    std::optional<std::string> old;
 };
 
 // Changes the working directory and goes back afterwards.
 class ScopedWorkingDirectory {
   public:
-    explicit ScopedWorkingDirectory(const wxString& directory) : m_old(wxGetCwd()) {
+    explicit ScopedWorkingDirectory(const wxString& directory) : old(wxGetCwd()) {
         EXPECT_TRUE(wxSetWorkingDirectory(directory));
     }
-    ~ScopedWorkingDirectory() { wxSetWorkingDirectory(m_old); }
+    ~ScopedWorkingDirectory() { wxSetWorkingDirectory(old); }
     ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
     ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
 
   private:
-    wxString m_old;
+    wxString old;
 };
 
 // Files are created under this umask, so that a store that does not restrict its new file
 // shows it.
 class ScopedUmask {
   public:
-    explicit ScopedUmask(mode_t mask) : m_old(umask(mask)) {}
-    ~ScopedUmask() { umask(m_old); }
+    explicit ScopedUmask(mode_t mask) : old(umask(mask)) {}
+    ~ScopedUmask() { umask(old); }
     ScopedUmask(const ScopedUmask&) = delete;
     ScopedUmask& operator=(const ScopedUmask&) = delete;
 
   private:
-    mode_t m_old;
+    mode_t old;
 };
 
 // Takes away root's right to read any file, for this thread only, while it lives.
 class ScopedUnprivilegedFiles {
   public:
-    ScopedUnprivilegedFiles() : m_active(geteuid() == 0) {
-        if (m_active) {
+    ScopedUnprivilegedFiles() : active(geteuid() == 0) {
+        if (active) {
             setfsuid(65534);
         }
     }
     ~ScopedUnprivilegedFiles() {
-        if (m_active) {
+        if (active) {
             setfsuid(0);
         }
     }
@@ -93,7 +93,7 @@ class ScopedUnprivilegedFiles {
     ScopedUnprivilegedFiles& operator=(const ScopedUnprivilegedFiles&) = delete;
 
   private:
-    bool m_active;
+    bool active;
 };
 
 bool IsReadable(const wxString& path) {

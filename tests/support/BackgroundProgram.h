@@ -31,48 +31,48 @@ class BackgroundProgram {
   public:
     BackgroundProgram(const std::vector<std::string>& words,
                       const std::vector<std::string>& environment, const std::string& directory,
-                      const std::string& errorFile)
-        : m_errorFile(errorFile) {
+                      const std::string& errorPath)
+        : errorFile(errorPath) {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(),
+        posix_spawn_file_actions_addopen(&actions, 2, errorPath.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (!directory.empty()) {
             posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
         }
         std::vector<char*> argv = CStrings(words), envp = CStrings(environment);
-        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
-            m_pid = 0;
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
+            pid = 0;
         }
         posix_spawn_file_actions_destroy(&actions);
-        if (m_pid > 0) {
+        if (pid > 0) {
             // A descriptor that becomes readable when the program ends.
-            m_pidfd = static_cast<int>(syscall(SYS_pidfd_open, m_pid, 0));
+            pidfd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
         }
     }
 
     ~BackgroundProgram() {
         if (Running()) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
         }
-        if (m_pidfd >= 0) {
-            close(m_pidfd);
+        if (pidfd >= 0) {
+            close(pidfd);
         }
     }
 
     BackgroundProgram(const BackgroundProgram&) = delete;
     BackgroundProgram& operator=(const BackgroundProgram&) = delete;
 
-    bool Started() const { return m_pid > 0 && m_pidfd >= 0; }
-    pid_t Pid() const { return m_pid; }
-    bool Running() const { return Started() && !m_ended; }
+    bool Started() const { return pid > 0 && pidfd >= 0; }
+    pid_t Pid() const { return pid; }
+    bool Running() const { return Started() && !ended; }
 
     // What the program wrote on its standard error so far.
     std::string Errors() const {
-        std::ifstream in(m_errorFile, std::ios::binary);
+        std::ifstream in(errorFile, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
@@ -100,7 +100,7 @@ class BackgroundProgram {
             if (!Running() || left <= 0) {
                 break;
             }
-            pollfd fds[2] = {{watch, POLLIN, 0}, {m_pidfd, POLLIN, 0}};
+            pollfd fds[2] = {{watch, POLLIN, 0}, {pidfd, POLLIN, 0}};
             poll(fds, 2, static_cast<int>(left));
             char buffer[4096];
             while (read(watch, buffer, sizeof buffer) > 0) {
@@ -113,7 +113,7 @@ class BackgroundProgram {
         return result;
     }
 
-    bool Signal(int signal) const { return Running() && kill(m_pid, signal) == 0; }
+    bool Signal(int signal) const { return Running() && kill(pid, signal) == 0; }
 
     // Waits for the program's end. True when it ended in time; `Status` then tells how.
     bool WaitForExit(int limitMilliseconds) {
@@ -121,12 +121,12 @@ class BackgroundProgram {
             return false;
         }
         const long deadline = Now() + limitMilliseconds;
-        while (!m_ended) {
+        while (!ended) {
             const long left = deadline - Now();
             if (left <= 0) {
                 return false;
             }
-            pollfd fd = {m_pidfd, POLLIN, 0};
+            pollfd fd = {pidfd, POLLIN, 0};
             if (poll(&fd, 1, static_cast<int>(left)) > 0) {
                 Reap();
             }
@@ -135,7 +135,7 @@ class BackgroundProgram {
     }
 
     // The exit status of an ended program; -1 when a signal ended it.
-    int Status() const { return m_ended && WIFEXITED(m_status) ? WEXITSTATUS(m_status) : -1; }
+    int Status() const { return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 
   private:
     static long Now() {
@@ -145,16 +145,16 @@ class BackgroundProgram {
     }
 
     void Reap() {
-        if (!m_ended && waitpid(m_pid, &m_status, WNOHANG) == m_pid) {
-            m_ended = true;
+        if (!ended && waitpid(pid, &status, WNOHANG) == pid) {
+            ended = true;
         }
     }
 
-    std::string m_errorFile;
-    pid_t m_pid = 0;
-    int m_pidfd = -1;
-    bool m_ended = false;
-    int m_status = 0;
+    std::string errorFile;
+    pid_t pid = 0;
+    int pidfd = -1;
+    bool ended = false;
+    int status = 0;
 };
 
 }  // namespace testsupport

@@ -45,62 +45,60 @@ class ChildProcess {
 
         std::vector<char*> argv = CStrings(words), envp = CStrings(environment);
         const int result =
-            posix_spawnp(&m_pid, argv[0], &actions, &attributes, argv.data(), envp.data());
+            posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
         posix_spawnattr_destroy(&attributes);
         if (result != 0) {
-            m_pid = -1;
+            pid = -1;
             return false;
         }
         return true;
     }
 
-    pid_t Pid() const { return m_pid; }
+    pid_t Pid() const { return pid; }
 
     void Signal(int signal) const {
-        if (m_pid > 0 && !m_status) {
-            kill(m_pid, signal);
+        if (pid > 0 && !status) {
+            kill(pid, signal);
         }
     }
 
     // True once the program has ended (it is reaped here); never blocks.
     bool HasEnded() {
-        if (m_pid <= 0) {
+        if (pid <= 0) {
             return true;
         }
-        if (!m_status) {
-            int status = 0;
-            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_status = status;
+        if (!status) {
+            int waitStatus = 0;
+            if (waitpid(pid, &waitStatus, WNOHANG) == pid) {
+                status = waitStatus;
             }
         }
-        return m_status.has_value();
+        return status.has_value();
     }
 
     // The exit status once ended normally; -1 for a signal or while running.
-    int ExitStatus() const {
-        return m_status && WIFEXITED(*m_status) ? WEXITSTATUS(*m_status) : -1;
-    }
+    int ExitStatus() const { return status && WIFEXITED(*status) ? WEXITSTATUS(*status) : -1; }
 
     // Ends the program and what it started: asked first, killed if it is still there.
     void End() {
-        if (m_pid <= 0) {
+        if (pid <= 0) {
             return;
         }
-        kill(-m_pid, SIGTERM);
-        if (!m_status) {
-            kill(m_pid, SIGKILL);
-            int status = 0;
-            waitpid(m_pid, &status, 0);
-            m_status = status;
+        kill(-pid, SIGTERM);
+        if (!status) {
+            kill(pid, SIGKILL);
+            int waitStatus = 0;
+            waitpid(pid, &waitStatus, 0);
+            status = waitStatus;
         }
-        kill(-m_pid, SIGKILL);
-        m_pid = -1;
+        kill(-pid, SIGKILL);
+        pid = -1;
     }
 
   private:
-    pid_t m_pid = -1;
-    std::optional<int> m_status;
+    pid_t pid = -1;
+    std::optional<int> status;
 };
 
 }  // namespace testsupport

@@ -10,15 +10,15 @@
 class CountingBell {
   public:
     CountingBell() {
-        m_previous = orlSetBell([this] { ++m_rings; });
+        previous = orlSetBell([this] { ++rings; });
     }
-    ~CountingBell() { orlSetBell(std::move(m_previous)); }
+    ~CountingBell() { orlSetBell(std::move(previous)); }
     CountingBell(const CountingBell&) = delete;
     CountingBell& operator=(const CountingBell&) = delete;
 
-    int Rings() const { return m_rings; }
+    int Rings() const { return rings; }
 
   private:
-    int m_rings = 0;
-    std::function<void()> m_previous;
+    int rings = 0;
+    std::function<void()> previous;
 };

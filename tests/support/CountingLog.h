@@ -6,14 +6,14 @@
 
 class CountingLog : public wxLog {
   public:
-    CountingLog() { m_previous = wxLog::SetActiveTarget(this); }
-    ~CountingLog() override { wxLog::SetActiveTarget(m_previous); }
-    int Count() const { return m_count; }
+    CountingLog() { previous = wxLog::SetActiveTarget(this); }
+    ~CountingLog() override { wxLog::SetActiveTarget(previous); }
+    int Count() const { return count; }
 
   protected:
-    void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override { ++m_count; }
+    void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override { ++count; }
 
   private:
-    wxLog* m_previous = nullptr;
-    int m_count = 0;
+    wxLog* previous = nullptr;
+    int count = 0;
 };

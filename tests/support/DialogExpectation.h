@@ -17,12 +17,12 @@
 template <class Dialog>
 class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
   public:
-    explicit ExpectDialog(std::function<int(Dialog*)> answer) : m_answer(std::move(answer)) {}
-    explicit ExpectDialog(int id) : m_answer([id](Dialog*) { return id; }) {}
+    explicit ExpectDialog(std::function<int(Dialog*)> reply) : answer(std::move(reply)) {}
+    explicit ExpectDialog(int id) : answer([id](Dialog*) { return id; }) {}
 
   protected:
-    int OnInvoked(Dialog* dialog) const override { return m_answer(dialog); }
+    int OnInvoked(Dialog* dialog) const override { return answer(dialog); }
 
   private:
-    std::function<int(Dialog*)> m_answer;
+    std::function<int(Dialog*)> answer;
 };

@@ -8,23 +8,24 @@
 
 class FixedIdentity : public orlIdentity {
   public:
-    FixedIdentity(wxString login, wxString user, wxString host, wxString fullHost = wxString())
-        : m_login(std::move(login)),
-          m_user(std::move(user)),
-          m_host(std::move(host)),
-          m_fullHost(std::move(fullHost)) {}
+    FixedIdentity(wxString loginName, wxString userName, wxString hostName,
+                  wxString fullHostName = wxString())
+        : login(std::move(loginName)),
+          user(std::move(userName)),
+          host(std::move(hostName)),
+          fullHost(std::move(fullHostName)) {}
 
-    wxString GetLoginName() const override { return m_login; }
-    wxString GetUserName() const override { return m_user; }
-    wxString GetHostName() const override { return m_host; }
-    wxString GetFullHostName() const override { return m_fullHost; }
+    wxString GetLoginName() const override { return login; }
+    wxString GetUserName() const override { return user; }
+    wxString GetHostName() const override { return host; }
+    wxString GetFullHostName() const override { return fullHost; }
 
     // Puts the identity in for the whole process, until orlSetIdentity(nullptr).
-    static void Use(wxString login, wxString user, wxString host) {
-        orlSetIdentity(
-            std::make_unique<FixedIdentity>(std::move(login), std::move(user), std::move(host)));
+    static void Use(wxString loginName, wxString userName, wxString hostName) {
+        orlSetIdentity(std::make_unique<FixedIdentity>(std::move(loginName), std::move(userName),
+                                                       std::move(hostName)));
     }
 
   private:
-    wxString m_login, m_user, m_host, m_fullHost;
+    wxString login, user, host, fullHost;
 };

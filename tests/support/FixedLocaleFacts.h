@@ -9,30 +9,30 @@
 
 class FixedLocaleFacts : public orlLocaleFacts {
   public:
-    FixedLocaleFacts(wxString language, wxString decimalPoint,
+    FixedLocaleFacts(wxString languageName, wxString decimalPoint,
                      std::shared_ptr<int> decimalPointAsked = nullptr)
-        : m_language(std::move(language)),
-          m_point(std::move(decimalPoint)),
-          m_asked(std::move(decimalPointAsked)) {}
+        : language(std::move(languageName)),
+          point(std::move(decimalPoint)),
+          asked(std::move(decimalPointAsked)) {}
 
-    wxString GetSystemLanguageName() const override { return m_language; }
+    wxString GetSystemLanguageName() const override { return language; }
 
     wxString GetDecimalPoint() const override {
-        if (m_asked) {
-            ++*m_asked;
+        if (asked) {
+            ++*asked;
         }
-        return m_point;
+        return point;
     }
 
     // Puts facts in for the whole process (until the test calls orlSetLocaleFacts(nullptr)).
-    static void Use(wxString language, wxString decimalPoint,
+    static void Use(wxString languageName, wxString decimalPoint,
                     std::shared_ptr<int> decimalPointAsked = nullptr) {
         orlSetLocaleFacts(std::make_unique<FixedLocaleFacts>(
-            std::move(language), std::move(decimalPoint), std::move(decimalPointAsked)));
+            std::move(languageName), std::move(decimalPoint), std::move(decimalPointAsked)));
     }
 
   private:
-    wxString m_language;
-    wxString m_point;
-    std::shared_ptr<int> m_asked;
+    wxString language;
+    wxString point;
+    std::shared_ptr<int> asked;
 };

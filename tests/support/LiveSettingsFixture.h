@@ -11,11 +11,11 @@ class LiveSettingsFixture : public WindowFixture {
   protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        m_saved = MainConfig::Get();
+        savedConfig = MainConfig::Get();
         Config().SetDefaults();
     }
     void TearDown() override {
-        MainConfig::Get() = m_saved;
+        MainConfig::Get() = savedConfig;
         WindowFixture::TearDown();
     }
 
@@ -24,5 +24,5 @@ class LiveSettingsFixture : public WindowFixture {
     CountingBell bell;
 
   private:
-    MainConfig m_saved;
+    MainConfig savedConfig;
 };

@@ -24,9 +24,9 @@ class PrivateDisplay {
         if (pipe2(ready, O_CLOEXEC) != 0) {
             return false;
         }
-        const bool started = m_server.Start({"Xvfb", "-displayfd", "3", "-screen", "0",
-                                             "1024x768x24", "-nolisten", "tcp", "-terminate"},
-                                            EnvironmentWith({}), logPath, {{ready[1], 3}});
+        const bool started = server.Start({"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24",
+                                           "-nolisten", "tcp", "-terminate"},
+                                          EnvironmentWith({}), logPath, {{ready[1], 3}});
         close(ready[1]);
         // The server writes its display number, and a new line, once it takes connections.
         std::string number;
@@ -42,17 +42,17 @@ class PrivateDisplay {
         if (number.empty()) {
             return false;
         }
-        m_name = ":" + number;
+        name = ":" + number;
         return true;
     }
 
-    const std::string& Name() const { return m_name; }
+    const std::string& Name() const { return name; }
 
-    void Stop() { m_server.End(); }
+    void Stop() { server.End(); }
 
   private:
-    ChildProcess m_server;
-    std::string m_name;
+    ChildProcess server;
+    std::string name;
 };
 
 }  // namespace testsupport

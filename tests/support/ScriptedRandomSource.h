@@ -13,23 +13,23 @@
 class ScriptedRandomSource : public RandomSource {
   public:
     ScriptedRandomSource() = default;
-    ScriptedRandomSource(std::initializer_list<std::uint32_t> words) : m_words(words) {}
+    ScriptedRandomSource(std::initializer_list<std::uint32_t> script) : words(script) {}
 
-    void Append(std::uint32_t word) { m_words.push_back(word); }
+    void Append(std::uint32_t word) { words.push_back(word); }
 
     std::uint32_t NextWord() override {
-        if (m_next >= m_words.size()) {
-            ADD_FAILURE() << "the scripted random source ran out after " << m_words.size()
+        if (next >= words.size()) {
+            ADD_FAILURE() << "the scripted random source ran out after " << words.size()
                           << " words";
             return 0;
         }
-        return m_words[m_next++];
+        return words[next++];
     }
 
-    std::size_t Used() const { return m_next; }
-    std::size_t Remaining() const { return m_words.size() - m_next; }
+    std::size_t Used() const { return next; }
+    std::size_t Remaining() const { return words.size() - next; }
 
   private:
-    std::vector<std::uint32_t> m_words;
-    std::size_t m_next = 0;
+    std::vector<std::uint32_t> words;
+    std::size_t next = 0;
 };

@@ -22,20 +22,20 @@ class TempDirectory {
             ADD_FAILURE() << "cannot make a temporary directory";
             return;
         }
-        m_root = wxString::FromUTF8(pattern);
+        root = wxString::FromUTF8(pattern);
     }
 
     ~TempDirectory() {
-        if (!m_root.empty()) {
-            nftw(m_root.fn_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
+        if (!root.empty()) {
+            nftw(root.fn_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
         }
     }
 
     TempDirectory(const TempDirectory&) = delete;
     TempDirectory& operator=(const TempDirectory&) = delete;
 
-    const wxString& Root() const { return m_root; }
-    wxString At(const wxString& relative) const { return m_root + "/" + relative; }
+    const wxString& Root() const { return root; }
+    wxString At(const wxString& relative) const { return root + "/" + relative; }
 
     void WriteFile(const wxString& relative, std::string_view bytes = {}) const {
         std::ofstream out(At(relative).utf8_string(), std::ios::binary | std::ios::trunc);
@@ -62,5 +62,5 @@ class TempDirectory {
         return 0;
     }
 
-    wxString m_root;
+    wxString root;
 };

@@ -32,10 +32,10 @@ class UserInput {
     // Clicks the left button at the point (client coordinates of the window), with the
     // modifier keys (wxMOD_SHIFT, wxMOD_CONTROL) held down.
     void Click(wxWindow* window, const wxPoint& point, int modifiers = wxMOD_NONE) {
-        m_simulator.MouseMove(window->ClientToScreen(point));
+        simulator.MouseMove(window->ClientToScreen(point));
         Settle();
         HoldModifiers(modifiers, true);
-        m_simulator.MouseClick();
+        simulator.MouseClick();
         HoldModifiers(modifiers, false);
         Settle();
     }
@@ -48,7 +48,7 @@ class UserInput {
 
     // Presses and releases the key (a wxKeyCode or a capital letter) with the modifiers.
     void Press(int key, int modifiers = wxMOD_NONE) {
-        m_simulator.Char(key, modifiers);
+        simulator.Char(key, modifiers);
         Settle();
     }
 
@@ -57,7 +57,7 @@ class UserInput {
         for (const auto& [flag, key] :
              {std::pair{wxMOD_SHIFT, WXK_SHIFT}, std::pair{wxMOD_CONTROL, WXK_CONTROL}}) {
             if ((modifiers & flag) != 0) {
-                down ? m_simulator.KeyDown(key) : m_simulator.KeyUp(key);
+                down ? simulator.KeyDown(key) : simulator.KeyUp(key);
             }
         }
     }
@@ -70,7 +70,7 @@ class UserInput {
         wxYield();
     }
 
-    wxUIActionSimulator m_simulator;
+    wxUIActionSimulator simulator;
 };
 
 }  // namespace testsupport

@@ -10,22 +10,22 @@
 
 class WindowFixture : public testing::Test {
   protected:
-    void SetUp() override { m_frame = new wxFrame(nullptr, wxID_ANY, "test frame"); }
+    void SetUp() override { testFrame = new wxFrame(nullptr, wxID_ANY, "test frame"); }
 
     void TearDown() override {
-        delete m_frame;
-        m_frame = nullptr;
+        delete testFrame;
+        testFrame = nullptr;
     }
 
-    wxFrame* Frame() const { return m_frame; }
+    wxFrame* Frame() const { return testFrame; }
 
     // Shows the frame and lets the toolkit map it, for tests that need real geometry.
     void ShowFrame() {
-        m_frame->Show();
-        testsupport::WaitUntil([&] { return m_frame->IsShownOnScreen(); });
+        testFrame->Show();
+        testsupport::WaitUntil([&] { return testFrame->IsShownOnScreen(); });
         wxYield();
     }
 
   private:
-    wxFrame* m_frame = nullptr;
+    wxFrame* testFrame = nullptr;
 };

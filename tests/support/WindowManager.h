@@ -21,14 +21,14 @@ class WindowManager {
     // Starts the manager on the display and waits (at most the limit) until it has announced
     // itself on the root window, that is until it manages the screen.
     bool Start(const std::string& display, int limitMilliseconds = 20000) {
-        if (!m_manager.Start({"openbox", "--sm-disable"}, EnvironmentWith({{"DISPLAY", display}}),
-                             "/dev/null")) {
+        if (!manager.Start({"openbox", "--sm-disable"}, EnvironmentWith({{"DISPLAY", display}}),
+                           "/dev/null")) {
             return false;
         }
         return WaitForManager(display, limitMilliseconds);
     }
 
-    void Stop() { m_manager.End(); }
+    void Stop() { manager.End(); }
 
   private:
     // The manager sets _NET_SUPPORTING_WM_CHECK on the root window once it manages the screen;
@@ -78,7 +78,7 @@ class WindowManager {
         return announced;
     }
 
-    ChildProcess m_manager;
+    ChildProcess manager;
 };
 
 }  // namespace testsupport

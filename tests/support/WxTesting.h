@@ -18,15 +18,15 @@ class GTestModalHook;
 // The hook wxTEST_DIALOG installs for one statement; failures go to GoogleTest.
 class GTestModalHook : public wxTestingModalHook {
   public:
-    GTestModalHook(const char* file, int line, const char* func)
-        : wxTestingModalHook(file, line, func), m_file(file), m_line(line) {}
+    GTestModalHook(const char* sourceFile, int sourceLine, const char* func)
+        : wxTestingModalHook(sourceFile, sourceLine, func), file(sourceFile), line(sourceLine) {}
 
   protected:
     void ReportFailure(const wxString& msg) override {
-        ADD_FAILURE_AT(m_file, m_line) << msg.utf8_string();
+        ADD_FAILURE_AT(file, line) << msg.utf8_string();
     }
 
   private:
-    const char* m_file;
-    int m_line;
+    const char* file;
+    int line;
 };

@@ -40,21 +40,21 @@ class EndingDialog : public Dialog {
   public:
     using Dialog::Dialog;
 
-    bool IsModal() const override { return !m_ended; }
-    void EndModal(int code) override {
-        if (!m_ended) {
-            m_ended = true;
-            m_code = code;
+    bool IsModal() const override { return !ended; }
+    void EndModal(int returnCode) override {
+        if (!ended) {
+            ended = true;
+            code = returnCode;
             this->Hide();
         }
     }
 
-    bool Ended() const { return m_ended; }
-    int EndedWith() const { return m_code; }
+    bool Ended() const { return ended; }
+    int EndedWith() const { return code; }
 
   private:
-    bool m_ended = false;
-    int m_code = wxID_NONE;
+    bool ended = false;
+    int code = wxID_NONE;
 };
 
 // Presses and releases the key in the dialog as the keyboard would, through the toolkit's own
@@ -87,17 +87,17 @@ class MadeUpTranslations {
   private:
     class Loader : public wxTranslationsLoader {
       public:
-        explicit Loader(std::string file) : m_file(std::move(file)) {}
+        explicit Loader(std::string catalog) : file(std::move(catalog)) {}
         wxMsgCatalog* LoadCatalog(const wxString& domain, const wxString&) override {
             return wxMsgCatalog::CreateFromData(
-                wxScopedCharBuffer::CreateNonOwned(m_file.data(), m_file.size()), domain);
+                wxScopedCharBuffer::CreateNonOwned(file.data(), file.size()), domain);
         }
         wxArrayString GetAvailableTranslations(const wxString&) const override {
             return wxArrayString(1, "xx");
         }
 
       private:
-        std::string m_file;
+        std::string file;
     };
 
     // A compiled message catalog (the ".mo" layout) holding the texts, in key order.

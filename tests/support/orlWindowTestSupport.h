@@ -33,21 +33,22 @@ inline void PrintTo(const orlWindowInfo& info, std::ostream* os) {
 // display's size unless given.
 class FixedDisplays : public orlDisplayList {
   public:
-    FixedDisplays(std::vector<wxRect> rects, wxSize screen) : m_rects(std::move(rects)) {
-        m_screen = screen != wxDefaultSize || m_rects.empty() ? screen : m_rects[0].GetSize();
+    FixedDisplays(std::vector<wxRect> displayRects, wxSize screenSize)
+        : rects(std::move(displayRects)) {
+        screen = screenSize != wxDefaultSize || rects.empty() ? screenSize : rects[0].GetSize();
     }
 
-    static void Use(std::vector<wxRect> rects, wxSize screen = wxDefaultSize) {
-        orlSetDisplays(std::make_unique<FixedDisplays>(std::move(rects), screen));
+    static void Use(std::vector<wxRect> displayRects, wxSize screenSize = wxDefaultSize) {
+        orlSetDisplays(std::make_unique<FixedDisplays>(std::move(displayRects), screenSize));
     }
 
-    unsigned GetCount() const override { return static_cast<unsigned>(m_rects.size()); }
-    wxRect GetGeometry(unsigned index) const override { return m_rects.at(index); }
-    wxSize GetScreenSize() const override { return m_screen; }
+    unsigned GetCount() const override { return static_cast<unsigned>(rects.size()); }
+    wxRect GetGeometry(unsigned index) const override { return rects.at(index); }
+    wxSize GetScreenSize() const override { return screen; }
 
   private:
-    std::vector<wxRect> m_rects;
-    wxSize m_screen;
+    std::vector<wxRect> rects;
+    wxSize screen;
 };
 
 // One display of 1280 x 1024, or two of that size side by side.

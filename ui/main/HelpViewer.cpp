@@ -124,14 +124,14 @@ void PlanFirstGeometry(wxHtmlHelpController& controller, wxConfigBase& settings)
 
 }  // namespace
 
-HelpViewer::HelpViewer() : m_viewerSettings(std::make_unique<wxMemoryConfig>()) {}
+HelpViewer::HelpViewer() : viewerSettings(std::make_unique<wxMemoryConfig>()) {}
 
 HelpViewer::~HelpViewer() {
-    if (m_controller != nullptr) {
-        m_controller->Quit();
+    if (controller != nullptr) {
+        controller->Quit();
         // The controller writes its window settings when it goes, so it goes first.
-        delete m_controller;
-        m_controller = nullptr;
+        delete controller;
+        controller = nullptr;
     }
 }
 
@@ -145,19 +145,19 @@ void HelpViewer::Show(wxWindow* parent, const wxString& bookPath) {
         return;
     }
 
-    if (m_controller == nullptr) {
+    if (controller == nullptr) {
         LetTheFileSystemReadArchives(bookPath);
         // No parent: the viewer is a window of its own that may stand beside the main window.
-        auto* controller = new LaidOutHelpController(wxHF_DEFAULT_STYLE, nullptr);
+        auto* newController = new LaidOutHelpController(wxHF_DEFAULT_STYLE, nullptr);
         // Without a store of its own the controller would use the toolkit's global one.
-        controller->UseConfig(m_viewerSettings.get());
-        if (!controller->AddBook(wxFileName(bookPath))) {
-            delete controller;
+        newController->UseConfig(viewerSettings.get());
+        if (!newController->AddBook(wxFileName(bookPath))) {
+            delete newController;
             return;
         }
-        m_controller = controller;
-        PlanFirstGeometry(*controller, *m_viewerSettings);
+        controller = newController;
+        PlanFirstGeometry(*newController, *viewerSettings);
     }
-    m_controller->DisplayContents();
-    ExpandBook(*m_controller);
+    controller->DisplayContents();
+    ExpandBook(*controller);
 }

@@ -26,6 +26,6 @@ class HelpViewer {
 
   private:
     // The viewer keeps its window's size and layout here, away from the user's settings.
-    std::unique_ptr<wxConfigBase> m_viewerSettings;
-    wxHtmlHelpController* m_controller = nullptr;
+    std::unique_ptr<wxConfigBase> viewerSettings;
+    wxHtmlHelpController* controller = nullptr;
 };

@@ -43,11 +43,11 @@ wxPoint FittedToDesktop(wxPoint position) {
 // The generator's complaints about the settings, shown in error boxes over the window.
 class ErrorBoxReporter : public GenerationReporter {
   public:
-    explicit ErrorBoxReporter(wxWindow* parent) : m_parent(parent) {}
-    void ShowError(const wxString& message) override { orlShowError(m_parent, message); }
+    explicit ErrorBoxReporter(wxWindow* window) : parent(window) {}
+    void ShowError(const wxString& message) override { orlShowError(parent, message); }
 
   private:
-    wxWindow* m_parent;
+    wxWindow* parent;
 };
 
 wxButton* NewButton(wxWindow* parent, wxWindowID id, const wxString& label,
@@ -91,10 +91,10 @@ wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
 wxEND_EVENT_TABLE()
     // clang-format on
 
-    MainFrame::MainFrame(const wxPoint& position, const Dictionary& dictionary)
+    MainFrame::MainFrame(const wxPoint& position, const Dictionary& givenDictionary)
     : wxFrame(nullptr, kFrameId, _("tessarin"), FittedToDesktop(position), wxDefaultSize,
               wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, "frame"),
-      m_dictionary(dictionary) {
+      dictionary(givenDictionary) {
     BuildControls();
     TransferDataToWindow();
     createButton->SetFocus();
@@ -341,7 +341,7 @@ void MainFrame::OnCreate(wxCommandEvent&) {
     }
     TransferDataFromWindow();
     const GenerationSettings settings = MainConfig::Get().GetGenerationSettings();
-    PasswordGenerator generator(settings, m_dictionary);
+    PasswordGenerator generator(settings, dictionary);
     generator.Seed();
     ErrorBoxReporter reporter(this);
     if (!generator.CheckSetting(reporter)) {

@@ -35,7 +35,8 @@ class MainFrame : public wxFrame {
 
     // Builds the whole window at the position (the stored one, or the toolkit's default when
     // another copy of the program runs). The dictionary must outlive the window.
-    explicit MainFrame(const wxPoint& position, const Dictionary& dictionary = Dictionary::Get());
+    explicit MainFrame(const wxPoint& position,
+                       const Dictionary& givenDictionary = Dictionary::Get());
 
     // Fits the window to its content the first time it is shown.
     bool Show(bool show = true) override;
@@ -85,7 +86,7 @@ class MainFrame : public wxFrame {
     void OnCloseWindow(wxCloseEvent& event);
     void OnMoveWindow(wxMoveEvent& event);
 
-    const Dictionary& m_dictionary;
+    const Dictionary& dictionary;
     wxString password;  // the last single password, unmasked
     bool ready = false;
     bool shownOnce = false;

@@ -349,15 +349,15 @@ TEST_P(HelpBookTest, TheToolkitReadsTheBookAndReachesEveryEntry) {
 // has set up the user's locale; the test process starts in the "C" locale.
 class UnicodeCharacterClasses {
   public:
-    UnicodeCharacterClasses() : m_previous(std::setlocale(LC_CTYPE, nullptr)) {
+    UnicodeCharacterClasses() : previous(std::setlocale(LC_CTYPE, nullptr)) {
         EXPECT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
     }
-    ~UnicodeCharacterClasses() { std::setlocale(LC_CTYPE, m_previous.c_str()); }
+    ~UnicodeCharacterClasses() { std::setlocale(LC_CTYPE, previous.c_str()); }
     UnicodeCharacterClasses(const UnicodeCharacterClasses&) = delete;
     UnicodeCharacterClasses& operator=(const UnicodeCharacterClasses&) = delete;
 
   private:
-    std::string m_previous;
+    std::string previous;
 };
 
 // The viewer wraps lines only where it finds room to: every page, whatever its language, fits

@@ -332,17 +332,17 @@ TEST_F(HelpViewerTest, DestroyingTheViewerClosesItsWindow) {
 // does that keeps its own settings there.
 class GlobalSettings {
   public:
-    GlobalSettings() : m_previous(wxConfigBase::Set(&m_store)) {}
-    ~GlobalSettings() { wxConfigBase::Set(m_previous); }
+    GlobalSettings() : previous(wxConfigBase::Set(&store)) {}
+    ~GlobalSettings() { wxConfigBase::Set(previous); }
     GlobalSettings(const GlobalSettings&) = delete;
     GlobalSettings& operator=(const GlobalSettings&) = delete;
 
-    size_t Groups() { return m_store.GetNumberOfGroups(true); }
-    size_t Entries() { return m_store.GetNumberOfEntries(true); }
+    size_t Groups() { return store.GetNumberOfGroups(true); }
+    size_t Entries() { return store.GetNumberOfEntries(true); }
 
   private:
-    wxMemoryConfig m_store;
-    wxConfigBase* m_previous;
+    wxMemoryConfig store;
+    wxConfigBase* previous;
 };
 
 TEST_F(HelpViewerTest, TheViewerKeepsItsWindowSettingsOutOfTheGlobalSettings) {

@@ -53,23 +53,23 @@ std::vector<T*> All(wxWindow* window) {
 class XInputMethod {
   public:
     XInputMethod() {
-        const char* variable = g_getenv(kVariable);
-        m_hadVariable = variable != nullptr;
-        if (m_hadVariable) {
-            m_variable = variable;
+        const char* value = g_getenv(kVariable);
+        hadVariable = value != nullptr;
+        if (hadVariable) {
+            variable = value;
         }
         g_setenv(kVariable, "xim", TRUE);
-        g_object_get(gtk_settings_get_default(), kSetting, &m_setting, nullptr);
+        g_object_get(gtk_settings_get_default(), kSetting, &setting, nullptr);
         g_object_set(gtk_settings_get_default(), kSetting, "xim", nullptr);
     }
     ~XInputMethod() {
-        if (m_hadVariable) {
-            g_setenv(kVariable, m_variable.c_str(), TRUE);
+        if (hadVariable) {
+            g_setenv(kVariable, variable.c_str(), TRUE);
         } else {
             g_unsetenv(kVariable);
         }
-        g_object_set(gtk_settings_get_default(), kSetting, m_setting, nullptr);
-        g_free(m_setting);
+        g_object_set(gtk_settings_get_default(), kSetting, setting, nullptr);
+        g_free(setting);
     }
     XInputMethod(const XInputMethod&) = delete;
     XInputMethod& operator=(const XInputMethod&) = delete;
@@ -77,9 +77,9 @@ class XInputMethod {
   private:
     static constexpr const char* kVariable = "GTK_IM_MODULE";
     static constexpr const char* kSetting = "gtk-im-module";
-    bool m_hadVariable = false;
-    std::string m_variable;
-    gchar* m_setting = nullptr;
+    bool hadVariable = false;
+    std::string variable;
+    gchar* setting = nullptr;
 };
 
 // What the screen shows in the rectangle (screen coordinates), read back from the X server:
