@@ -65,6 +65,8 @@ void MainConfig::SetDefaults() {
     BeepOnCreate = true;
     BeepOnCopy = true;
     SaveFileName.clear();
+    ClearClipboard = false;
+    ClearClipboardSeconds = kDefaultClearClipboardSeconds;
 }
 
 bool MainConfig::Load(const wxConfigBase& store) {
@@ -105,6 +107,9 @@ bool MainConfig::Load(const wxConfigBase& store) {
     ReadBool(store, "BeepOnCreate", BeepOnCreate);
     ReadBool(store, "BeepOnCopy", BeepOnCopy);
     ReadString(store, "SaveFileName", SaveFileName);
+    ReadBool(store, "ClearClipboard", ClearClipboard);
+    ReadIntRange(store, "ClearClipboardSeconds", ClearClipboardSeconds, kMinClearClipboardSeconds,
+                 kMaxClearClipboardSeconds);
     return orlReadLibraryConfig(store, orlLibraryName());
 }
 
@@ -131,6 +136,8 @@ bool MainConfig::Save(wxConfigBase& store) const {
            WriteBool(store, "BeepOnCreate", BeepOnCreate) &&
            WriteBool(store, "BeepOnCopy", BeepOnCopy) &&
            WriteString(store, "SaveFileName", SaveFileName) &&
+           WriteBool(store, "ClearClipboard", ClearClipboard) &&
+           WriteInt(store, "ClearClipboardSeconds", ClearClipboardSeconds) &&
            orlWriteLibraryConfig(store, orlLibraryName());
 }
 
@@ -143,7 +150,8 @@ bool MainConfig::IsEqual(const MainConfig& other) const {
            StrengthCheckTestValue == other.StrengthCheckTestValue &&
            SameList(SymbolStrings, other.SymbolStrings) &&
            SameList(FixedStrings, other.FixedStrings) && BeepOnCreate == other.BeepOnCreate &&
-           BeepOnCopy == other.BeepOnCopy &&
+           BeepOnCopy == other.BeepOnCopy && ClearClipboard == other.ClearClipboard &&
+           ClearClipboardSeconds == other.ClearClipboardSeconds &&
            CompareFileNames(SaveFileName, other.SaveFileName) == 0;
 }
 

@@ -22,6 +22,10 @@ class MainConfig : public PasswordConfig {
     // the text typed into it.
     static constexpr std::size_t kMaxFixedStringLength = 256;
     static constexpr std::size_t kMaxStoredTestValueLength = 64 * 1024;
+    // How long a copied password may stay on the clipboard when it is to be cleared.
+    static constexpr int kMinClearClipboardSeconds = 5;
+    static constexpr int kMaxClearClipboardSeconds = 300;
+    static constexpr int kDefaultClearClipboardSeconds = 30;
 
     MainConfig() = default;  // members only; SetDefaults gives them their values
     ~MainConfig() override = default;
@@ -65,4 +69,9 @@ class MainConfig : public PasswordConfig {
     bool BeepOnCreate = false;
     bool BeepOnCopy = false;
     wxString SaveFileName;
+    // A copied password is cleared from the clipboard this many seconds later, and at the
+    // end, while the clipboard still holds it; copies are marked as secrets for clipboard
+    // histories. Off, a copy stays and is handed to the clipboard manager at the end.
+    bool ClearClipboard = false;
+    int ClearClipboardSeconds = kDefaultClearClipboardSeconds;
 };

@@ -37,6 +37,7 @@ struct ExitCase {
     const char* name;
     Manager manager;
     Afterwards afterwards;
+    bool clear = false;  // the program is to clear its copies from the clipboard
 };
 
 void PrintTo(const ExitCase& c, std::ostream* out) {
@@ -70,27 +71,32 @@ class ClipboardAtExitTest : public testing::TestWithParam<ExitCase> {
 
     void StartManager(Manager kind) { managers.Start(kind, Environment(), Log("manager.log")); }
 
-    // Starts the program in single mode with masking, and waits for its window.
-    void StartProgram() {
-        dir.WriteFile("settings.ini",
-                      "Standard=1\n"
-                      "NonShow=1\n"
-                      "PluralCreate=0\n"
-                      "DeterSimplePassword=0\n"
-                      "BeepOnCreate=0\n"
-                      "BeepOnCopy=0\n"
-                      "[MainPosition]\n"
-                      "X=0\n"
-                      "Y=0\n"
-                      "[StandardUseChar]\n"
-                      "Length=10\n"
-                      "AlphabetUpper=1\n"
-                      "AlphabetLower=1\n"
-                      "Numeric=1\n"
-                      "Symbol=0\n"
-                      "UseAllKind=1\n"
-                      "Fixed=0\n"
-                      "Dictionary=0\n");
+    // Starts the program in single mode with masking, and waits for its window; `clearAfter`
+    // seconds, when given, switch on the clearing of copies.
+    void StartProgram(int clearAfter = 0) {
+        const std::string clearing =
+            clearAfter > 0
+                ? "ClearClipboard=1\nClearClipboardSeconds=" + std::to_string(clearAfter) + "\n"
+                : "";
+        dir.WriteFile("settings.ini", clearing +
+                                          "Standard=1\n"
+                                          "NonShow=1\n"
+                                          "PluralCreate=0\n"
+                                          "DeterSimplePassword=0\n"
+                                          "BeepOnCreate=0\n"
+                                          "BeepOnCopy=0\n"
+                                          "[MainPosition]\n"
+                                          "X=0\n"
+                                          "Y=0\n"
+                                          "[StandardUseChar]\n"
+                                          "Length=10\n"
+                                          "AlphabetUpper=1\n"
+                                          "AlphabetLower=1\n"
+                                          "Numeric=1\n"
+                                          "Symbol=0\n"
+                                          "UseAllKind=1\n"
+                                          "Fixed=0\n"
+                                          "Dictionary=0\n");
         ASSERT_TRUE(program.Start({TESSARIN_EXECUTABLE, "-i", dir.At("settings.ini").utf8_string()},
                                   Environment(), Log("program.log")));
         ASSERT_TRUE(testsupport::PumpUntil(
@@ -145,7 +151,8 @@ bool IsPassword(const std::string& text) {
 TEST_P(ClipboardAtExitTest, ClosesPromptlyAndLeavesTheClipboardAsExpected) {
     const ExitCase& c = GetParam();
     ASSERT_NO_FATAL_FAILURE(StartManager(c.manager));
-    ASSERT_NO_FATAL_FAILURE(StartProgram());
+    // Cleared only at the end: the time runs out long after the test.
+    ASSERT_NO_FATAL_FAILURE(StartProgram(c.clear ? 300 : 0));
 
     const std::string password = CreatePassword();
     ASSERT_TRUE(IsPassword(password)) << "the clipboard holds \"" << password << "\"";
@@ -165,6 +172,10 @@ TEST_P(ClipboardAtExitTest, ClosesPromptlyAndLeavesTheClipboardAsExpected) {
         // Neither taken over by the manager nor replaced: the other program still serves it.
         EXPECT_EQ(testsupport::ClipboardOwner(), otherOwner);
         EXPECT_EQ(testsupport::ClipboardText(), other);
+    } else if (c.clear) {
+        // Taken off at the end, so the manager never had it to keep.
+        EXPECT_EQ(testsupport::ClipboardOwner(), None);
+        EXPECT_EQ(testsupport::ClipboardText(), "<no text>");
     } else if (c.manager == Manager::Answering) {
         EXPECT_NE(testsupport::ClipboardOwner(), None);
         EXPECT_EQ(testsupport::ClipboardText(), password);
@@ -175,6 +186,24 @@ TEST_P(ClipboardAtExitTest, ClosesPromptlyAndLeavesTheClipboardAsExpected) {
     }
 }
 
+// Switched on, the clearing takes a copied password off the clipboard when its time is up, and
+// the copy is marked for clipboard histories. (That another program's copy is never cleared is
+// shown at the end of the run, and of the clearing itself where the time can be told.)
+TEST_F(ClipboardAtExitTest, ACopyToBeClearedGoesWhenItsTimeIsUp) {
+    ASSERT_NO_FATAL_FAILURE(StartManager(Manager::Absent));
+    ASSERT_NO_FATAL_FAILURE(StartProgram(5));
+    const auto copied = std::chrono::steady_clock::now();
+    const std::string password = CreatePassword();
+    ASSERT_TRUE(IsPassword(password)) << "the clipboard holds \"" << password << "\"";
+    EXPECT_EQ(testsupport::ClipboardData("x-kde-passwordManagerHint"), "secret");
+
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return testsupport::ClipboardOwner() == None; }, 15s));
+    const std::chrono::duration<double> after = std::chrono::steady_clock::now() - copied;
+    EXPECT_GE(after.count(), 4.5) << "cleared before its time";
+    EXPECT_EQ(testsupport::ClipboardText(), "<no text>");
+    EXPECT_LT(Close(), kCloseLimit);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ClipboardAtExitTest,
     testing::Values(
@@ -183,7 +212,10 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"SilentManager", Manager::Silent, Afterwards::Nothing},
         ExitCase{"NoManagerOtherCopy", Manager::Absent, Afterwards::OtherProgramCopies},
         ExitCase{"ManagerOtherCopy", Manager::Answering, Afterwards::OtherProgramCopies},
-        ExitCase{"SilentManagerOtherCopy", Manager::Silent, Afterwards::OtherProgramCopies}),
+        ExitCase{"SilentManagerOtherCopy", Manager::Silent, Afterwards::OtherProgramCopies},
+        ExitCase{"ManagerClearing", Manager::Answering, Afterwards::Nothing, true},
+        ExitCase{"ManagerClearingOtherCopy", Manager::Answering, Afterwards::OtherProgramCopies,
+                 true}),
     [](const testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -108,6 +108,8 @@ MainConfig FullyPopulated() {
     c.BeepOnCreate = false;
     c.BeepOnCopy = false;
     c.SaveFileName = "/home/jdoe/passwords.txt";
+    c.ClearClipboard = true;
+    c.ClearClipboardSeconds = 45;
     return c;
 }
 
@@ -142,6 +144,8 @@ TEST_F(MainConfigTest, DefaultsAreTheDocumentedValues) {
     EXPECT_TRUE(c.BeepOnCopy);
     EXPECT_EQ(c.DictionaryDirectoryName, "dict");
     EXPECT_TRUE(c.SaveFileName.empty());
+    EXPECT_FALSE(c.ClearClipboard);
+    EXPECT_EQ(c.ClearClipboardSeconds, 30);
     // Passwords are shown in the monospaced face at the desktop's size, the one password half
     // as large again; the combination list keeps the list font.
     ASSERT_TRUE(c.PluralPasswordFont.IsOk());
@@ -227,6 +231,13 @@ TEST_F(MainConfigTest, UnusableValuesLeaveTheDefaults) {
          [](const MainConfig& c) { EXPECT_EQ(c.PluralCreateCount, 100); }},
         {"batch size beyond 32 bits", "PluralCreateCount=4294967396\n",
          [](const MainConfig& c) { EXPECT_EQ(c.PluralCreateCount, 100); }},
+        {"clearing time below five seconds", "ClearClipboard=1\nClearClipboardSeconds=4\n",
+         [](const MainConfig& c) {
+             EXPECT_TRUE(c.ClearClipboard);
+             EXPECT_EQ(c.ClearClipboardSeconds, 30);
+         }},
+        {"clearing time above five minutes", "ClearClipboardSeconds=301\n",
+         [](const MainConfig& c) { EXPECT_EQ(c.ClearClipboardSeconds, 30); }},
         {"length not a number", "[StandardUseChar]\nLength=abc\nNumeric=0\n",
          [](const MainConfig& c) {
              EXPECT_EQ(c.StandardUseChar.Length, 10u);
@@ -389,6 +400,8 @@ TEST_F(MainConfigTest, EqualityLooksAtEverySettingAndComparesFileNamesIgnoringCa
         [](MainConfig& c) { c.BeepOnCopy = !c.BeepOnCopy; },
         [](MainConfig& c) { c.DictionaryDirectoryName = "words"; },
         [](MainConfig& c) { c.SaveFileName = "/tmp/other.txt"; },
+        [](MainConfig& c) { c.ClearClipboard = !c.ClearClipboard; },
+        [](MainConfig& c) { c.ClearClipboardSeconds = 5; },
     };
     int index = 0;
     for (const auto& change : changes) {

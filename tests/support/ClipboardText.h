@@ -47,6 +47,42 @@ inline wxString ClipboardText(std::chrono::milliseconds limit = std::chrono::sec
     return text;
 }
 
+// The clipboard's data for the target (a format such as "UTF8_STRING"), as bytes; "<none>"
+// when the owner offers no such data, "<no answer>" when it did not answer in time.
+inline std::string ClipboardData(const char* target,
+                                 std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    struct Request {
+        bool answered = false;
+        bool abandoned = false;
+        std::string data = "<none>";
+    };
+    auto* request = new Request;
+    gtk_clipboard_request_contents(
+        gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), gdk_atom_intern(target, FALSE),
+        [](GtkClipboard*, GtkSelectionData* selection, gpointer data) {
+            auto* request = static_cast<Request*>(data);
+            if (request->abandoned) {
+                delete request;
+                return;
+            }
+            request->answered = true;
+            const gint length = gtk_selection_data_get_length(selection);
+            if (length >= 0) {
+                const auto* bytes =
+                    reinterpret_cast<const char*>(gtk_selection_data_get_data(selection));
+                request->data.assign(bytes, static_cast<std::size_t>(length));
+            }
+        },
+        request);
+    if (!IterateUntil([&] { return request->answered; }, limit)) {
+        request->abandoned = true;
+        return "<no answer>";
+    }
+    const std::string data = request->data;
+    delete request;
+    return data;
+}
+
 // Puts the text on the clipboard from the test process, as another program would.
 inline void SetClipboardText(const wxString& text) {
     const std::string bytes = text.utf8_string();

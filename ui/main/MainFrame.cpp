@@ -362,7 +362,7 @@ void MainFrame::MakeOne(PasswordGenerator& generator) {
     }
     if (config.NonShow) {
         passwordText->ChangeValue(GetMaskedPassword());
-        CopyRange(clipboardText, password, -1, -1);
+        CopyHiddenPassword(-1, -1);
     } else {
         passwordText->ChangeValue(password);
     }
@@ -400,14 +400,14 @@ void MainFrame::OnCopy(wxCommandEvent&) {
     const MainConfig& config = MainConfig::Get();
     passwordText->SetFocus();
     if (!config.PluralCreate && config.NonShow) {
-        CopyRange(clipboardText, password, -1, -1);
+        CopyHiddenPassword(-1, -1);
         passwordText->SetFocus();
         passwordText->ChangeValue(GetMaskedPassword());
         passwordText->SelectAll();
     } else {
         passwordText->SelectAll();
         if (passwordText->CanCopy()) {
-            passwordText->Copy();
+            CopyShownText(true);
         }
     }
     if (config.BeepOnCopy) {
@@ -421,15 +421,43 @@ void MainFrame::OnCopySelection(wxCommandEvent&) {
         return;
     }
     if (config.PluralCreate || !config.NonShow) {
-        passwordText->Copy();
+        CopyShownText(false);
     } else {
         long from = 0;
         long to = 0;
         passwordText->GetSelection(&from, &to);
-        CopyRange(clipboardText, password, from, to);
+        CopyHiddenPassword(from, to);
     }
     if (config.BeepOnCopy) {
         orlBell();
+    }
+}
+
+bool MainFrame::CopiesAreSecret() {
+    return MainConfig::Get().ClearClipboard;
+}
+
+void MainFrame::CopyHiddenPassword(long from, long to) {
+    if (!CopiesAreSecret()) {
+        CopyRange(clipboardText, password, from, to);
+        return;
+    }
+    const wxString text = from == -1 && to == -1 ? password
+                                                 : password.Mid(static_cast<size_t>(from),
+                                                                static_cast<size_t>(to - from));
+    if (!text.empty()) {
+        secretClipboard.Put(text, MainConfig::Get().ClearClipboardSeconds);
+    }
+}
+
+void MainFrame::CopyShownText(bool all) {
+    if (!CopiesAreSecret()) {
+        passwordText->Copy();
+        return;
+    }
+    const wxString text = all ? passwordText->GetValue() : passwordText->GetStringSelection();
+    if (!text.empty()) {
+        secretClipboard.Put(text, MainConfig::Get().ClearClipboardSeconds);
     }
 }
 
@@ -524,6 +552,11 @@ void MainFrame::OnNotebookPageChanged(wxBookCtrlEvent& event) {
 
 void MainFrame::OnCloseWindow(wxCloseEvent&) {
     TransferDataFromWindow();
+    // A password copied to be forgotten does not outlive the program, nor reach the desktop's
+    // clipboard manager.
+    if (CopiesAreSecret() || secretClipboard.IsClearPending()) {
+        secretClipboard.Clear();
+    }
     Destroy();
 }
 

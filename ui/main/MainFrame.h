@@ -17,6 +17,7 @@
 
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
+#include "framework/window/orlSecretClipboard.h"
 #include "ui/main/CombinationPage.h"
 #include "ui/main/HelpViewer.h"
 #include "ui/main/PasswordText.h"
@@ -83,6 +84,13 @@ class MainFrame : public wxFrame {
     void OnNonShow(wxCommandEvent& event);
     void OnDeterSimple(wxCommandEvent& event);
     void OnNotebookPageChanged(wxBookCtrlEvent& event);
+    // Copies the single password, or the part of it from `from` to `to` (-1, -1: the whole),
+    // through the hidden control that holds it, or as a secret.
+    void CopyHiddenPassword(long from, long to);
+    // Copies the shown text, all of it or the selection.
+    void CopyShownText(bool all);
+    // Whether copies go on the clipboard as secrets to be cleared, as the settings ask.
+    static bool CopiesAreSecret();
     void OnCloseWindow(wxCloseEvent& event);
     void OnMoveWindow(wxMoveEvent& event);
 
@@ -104,7 +112,8 @@ class MainFrame : public wxFrame {
     wxNotebook* notebook = nullptr;
     wxCheckBox* deterSimpleCheck = nullptr;
     std::function<bool(wxWindow*)> saveSettings;
-    HelpViewer helpViewer;  // closes the help window with the main window
+    HelpViewer helpViewer;               // closes the help window with the main window
+    orlSecretClipboard secretClipboard;  // the copies made when the clipboard is to forget
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -101,6 +101,29 @@ PasswordPage::PasswordPage(wxWindow* parent)
     bells->Add(copyBellCheck, 0, wxLEFT | wxRIGHT | wxBOTTOM, 5);
     AddGroup(inner, bells);
 
+    wxStaticBoxSizer* clipboard = NewGroup(this, _("Clipboard"));
+    wxStaticBox* clipboardBox = clipboard->GetStaticBox();
+    auto* clearRow = new wxBoxSizer(wxHORIZONTAL);
+    clearClipboardCheck = NewCheck(clipboardBox, _("Clear the clipboard after"));
+    clearClipboardCheck->SetToolTip(
+        _("Take a copied password off the clipboard after the time, and when the program "
+          "ends, and keep it out of clipboard histories"));
+    clearClipboardCheck->Bind(wxEVT_CHECKBOX, &PasswordPage::OnClearClipboard, this);
+    clearRow->Add(clearClipboardCheck, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
+    clearSecondsSpin = new wxSpinCtrl(
+        clipboardBox, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
+        MainConfig::kMinClearClipboardSeconds, MainConfig::kMaxClearClipboardSeconds,
+        MainConfig::kDefaultClearClipboardSeconds, "wxSpinCtrl");
+    clearSecondsSpin->SetMinSize(countSpin->GetMinSize());
+    orlKeepTypedText(clearSecondsSpin);
+    clearRow->Add(clearSecondsSpin, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 5);
+    clearRow->Add(NewLabel(clipboardBox, wxString::Format(_("seconds (%d-%d)"),
+                                                          MainConfig::kMinClearClipboardSeconds,
+                                                          MainConfig::kMaxClearClipboardSeconds)),
+                  0, wxALIGN_CENTER_VERTICAL);
+    clipboard->Add(clearRow, 0, wxALL, 5);
+    AddGroup(inner, clipboard);
+
     AlignLabels({capitalLabel, smallLabel, numericLabel, duplicationLabel, countLabel});
     SetContent(inner);
 }
@@ -113,7 +136,25 @@ bool PasswordPage::LoadValues(const MainConfig& settings) {
     duplicationCheck->SetValue(settings.PermitDuplication);
     createBellCheck->SetValue(settings.BeepOnCreate);
     copyBellCheck->SetValue(settings.BeepOnCopy);
+    clearClipboardCheck->SetValue(settings.ClearClipboard);
+    clearSecondsSpin->SetValue(settings.ClearClipboardSeconds);
+    clearSecondsSpin->Enable(settings.ClearClipboard);
     return true;
+}
+
+bool PasswordPage::GetTypedSeconds(int& seconds) const {
+    long typed = 0;
+    if (!orlGetTypedValue(clearSecondsSpin, typed) ||
+        typed < MainConfig::kMinClearClipboardSeconds ||
+        typed > MainConfig::kMaxClearClipboardSeconds) {
+        return false;
+    }
+    seconds = static_cast<int>(typed);
+    return true;
+}
+
+void PasswordPage::OnClearClipboard(wxCommandEvent& event) {
+    clearSecondsSpin->Enable(event.IsChecked());
 }
 
 bool PasswordPage::GetTypedCount(long& count) const {
@@ -129,14 +170,24 @@ bool PasswordPage::CheckValues(wxString& message) {
     // The typed text is judged, not the spin control's value, which the toolkit keeps within
     // the range and would quietly replace an out-of-range number by the nearest limit.
     long count = 0;
-    if (GetTypedCount(count) && count >= kMinCreateCount && count <= kMaxCreateCount) {
-        return true;
+    if (!GetTypedCount(count) || count < kMinCreateCount || count > kMaxCreateCount) {
+        message = wxString::Format(_("Specify the create count between from %u to %u"),
+                                   kMinCreateCount, kMaxCreateCount);
+        countSpin->SetFocus();
+        countSpin->SetSelection(-1, -1);
+        return false;
     }
-    message = wxString::Format(_("Specify the create count between from %u to %u"), kMinCreateCount,
-                               kMaxCreateCount);
-    countSpin->SetFocus();
-    countSpin->SetSelection(-1, -1);
-    return false;
+    // The time only counts while the clipboard is to be cleared.
+    int seconds = 0;
+    if (clearClipboardCheck->GetValue() && !GetTypedSeconds(seconds)) {
+        message = wxString::Format(_("Specify the seconds between from %d to %d"),
+                                   MainConfig::kMinClearClipboardSeconds,
+                                   MainConfig::kMaxClearClipboardSeconds);
+        clearSecondsSpin->SetFocus();
+        clearSecondsSpin->SetSelection(-1, -1);
+        return false;
+    }
+    return true;
 }
 
 bool PasswordPage::SaveValues(MainConfig& settings) {
@@ -151,5 +202,10 @@ bool PasswordPage::SaveValues(MainConfig& settings) {
     settings.PermitDuplication = duplicationCheck->GetValue();
     settings.BeepOnCreate = createBellCheck->GetValue();
     settings.BeepOnCopy = copyBellCheck->GetValue();
+    settings.ClearClipboard = clearClipboardCheck->GetValue();
+    int seconds = 0;
+    if (GetTypedSeconds(seconds)) {
+        settings.ClearClipboardSeconds = seconds;
+    }
     return true;
 }

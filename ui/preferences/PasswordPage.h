@@ -1,5 +1,5 @@
 // The "Password" page: the characters counted as capital letters, small letters and digits,
-// the plural creation and the bells.
+// the plural creation, the bells and how long a copied password stays on the clipboard.
 #pragma once
 
 #include "ui/preferences/PreferencePage.h"
@@ -23,6 +23,10 @@ class PasswordPage : public PreferencePage {
   private:
     // The count typed into the spin control; false when it is not a whole number.
     bool GetTypedCount(long& count) const;
+    // The seconds typed in, when they are a whole number of the allowed range.
+    bool GetTypedSeconds(int& seconds) const;
+
+    void OnClearClipboard(wxCommandEvent& event);
 
     wxTextCtrl* capitalText = nullptr;
     wxTextCtrl* smallText = nullptr;
@@ -31,4 +35,6 @@ class PasswordPage : public PreferencePage {
     wxSpinCtrl* countSpin = nullptr;
     wxCheckBox* createBellCheck = nullptr;
     wxCheckBox* copyBellCheck = nullptr;
+    wxCheckBox* clearClipboardCheck = nullptr;
+    wxSpinCtrl* clearSecondsSpin = nullptr;
 };

@@ -306,6 +306,55 @@ TEST_F(MainFrameTest, CopyingPartOfTheMaskCopiesTheRealCharactersThere) {
     EXPECT_EQ(Text()->GetStringSelection(), frame->GetMaskedPassword());
 }
 
+// Every way of copying puts the same text on the clipboard whether it is to be cleared or
+// not; to be cleared, each copy carries the hint for clipboard histories, and closing the window
+// takes it off. Otherwise the copy stays for the clipboard manager, as ever.
+TEST_F(MainFrameTest, CopiesToBeClearedCarryTheHintAndGoWithTheWindow) {
+    for (const bool clear : {false, true}) {
+        SCOPED_TRACE(clear ? "cleared" : "kept");
+        Config().ClearClipboard = clear;
+        Config().ClearClipboardSeconds = 5;
+        Config().NonShow = true;
+        Config().PluralCreate = false;
+        Open();
+        const char* const hint = clear ? "secret" : "<none>";
+
+        Click(MainFrame::kCreateId);
+        const wxString real = ClipboardText();
+        ASSERT_EQ(real.length(), 10u) << "the hidden password is copied as it is made";
+        EXPECT_EQ(testsupport::ClipboardData("x-kde-passwordManagerHint"), hint);
+
+        SetClipboardText("before");
+        Text()->SetSelection(2, 5);
+        CopySelection(PasswordText::kCopySelectionId);
+        EXPECT_EQ(ClipboardText(), real.Mid(2, 3));
+        EXPECT_EQ(testsupport::ClipboardData("x-kde-passwordManagerHint"), hint);
+
+        Click(MainFrame::kModeId);
+        ASSERT_TRUE(testsupport::WaitUntil([&] { return Text()->IsShownOnScreen(); }));
+        wxYield();  // the batch area is laid out
+        Click(MainFrame::kCreateId);
+        const wxString batch = Text()->GetValue();
+        ASSERT_FALSE(batch.empty());
+        SetClipboardText("before");
+        Click(MainFrame::kCopyId);
+        EXPECT_EQ(ClipboardText(), batch);
+        EXPECT_EQ(testsupport::ClipboardData("x-kde-passwordManagerHint"), hint);
+
+        SetClipboardText("before");
+        Text()->SetSelection(0, 4);
+        CopySelection(PasswordText::kCopySelectionId);
+        EXPECT_EQ(ClipboardText(), batch.Left(4));
+
+        frame->Close(true);
+        frame = nullptr;
+        wxTheApp->SetTopWindow(nullptr);
+        EXPECT_EQ(ClipboardText(), clear ? "<no text>" : batch.Left(4));
+        wxYield();  // the window goes
+        SetClipboardText("");
+    }
+}
+
 TEST_F(MainFrameTest, CtrlCInTheMaskCopiesTheRealCharactersThroughTheTopWindow) {
     Config().NonShow = true;
     Open();

@@ -126,7 +126,9 @@ TEST_F(TypedLengthInputTest, ThePreferencesJudgeTheBatchSizeAsTypedAndLeaveItThe
         wxSpinCtrl* spin = nullptr;
         std::function<void(wxWindow*)> find = [&](wxWindow* window) {
             for (wxWindow* child : window->GetChildren()) {
-                if (auto* found = dynamic_cast<wxSpinCtrl*>(child); found && found->IsShown()) {
+                // The first: the batch size comes before the clipboard's time.
+                if (auto* found = dynamic_cast<wxSpinCtrl*>(child);
+                    found && found->IsShown() && spin == nullptr) {
                     spin = found;
                 }
                 find(child);

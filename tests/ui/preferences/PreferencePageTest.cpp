@@ -70,11 +70,11 @@ TEST_F(PreferencePageTest, EachKindHasItsNameGroupsLabelsAndButtons) {
         {PreferencePage::PAGE_PASSWORD,
          "Password",
          true,
-         {"Use Character", "Plural Creation", "Beep Sound"},
+         {"Use Character", "Plural Creation", "Beep Sound", "Clipboard"},
          {"Capital Letter:", "(A-Z)", "Small Letter:", "(a-z)", "Numeric:", "(0-9)",
-          "Dupulication:", "Create Count:", "(1-1000)"},
+          "Dupulication:", "Create Count:", "(1-1000)", "seconds (5-300)"},
          {"Permit dupulication", "Ring the bell when create the password",
-          "Ring the bell when copy the password"},
+          "Ring the bell when copy the password", "Clear the clipboard after"},
          {},
          {}},
         {PreferencePage::PAGE_STRENGTH_CHECK,
@@ -158,15 +158,17 @@ class PasswordPageTest : public PreferencePageFixture {
         const auto checks = Find<wxCheckBox>(page, "check");
         const auto spins = Find<wxSpinCtrl>(page, "wxSpinCtrl");
         ASSERT_EQ(texts.size(), 3u);
-        ASSERT_EQ(checks.size(), 3u);
-        ASSERT_EQ(spins.size(), 1u);
+        ASSERT_EQ(checks.size(), 4u);
+        ASSERT_EQ(spins.size(), 2u);
         capital = texts[0];
         small = texts[1];
         numeric = texts[2];
         duplication = checks[0];
         createBell = checks[1];
         copyBell = checks[2];
+        clearClipboard = checks[3];
         count = spins[0];
+        clearSeconds = spins[1];
     }
 
     // The pools typed as given, the rest of the page from the defaults.
@@ -187,7 +189,9 @@ class PasswordPageTest : public PreferencePageFixture {
     wxCheckBox* duplication = nullptr;
     wxCheckBox* createBell = nullptr;
     wxCheckBox* copyBell = nullptr;
+    wxCheckBox* clearClipboard = nullptr;
     wxSpinCtrl* count = nullptr;
+    wxSpinCtrl* clearSeconds = nullptr;
 };
 
 TEST_F(PasswordPageTest, FirstColumnsOfBothGroupsLineUp) {
@@ -195,7 +199,7 @@ TEST_F(PasswordPageTest, FirstColumnsOfBothGroupsLineUp) {
     page->SetSize(Frame()->GetClientSize());
     page->Layout();
     const auto labels = Find<wxStaticText>(page, "staticText");
-    ASSERT_EQ(labels.size(), 9u);
+    ASSERT_EQ(labels.size(), 10u);
     // Capital, small, numeric, duplication and count labels; not the hints.
     const std::vector<wxStaticText*> heads = {labels[0], labels[2], labels[4], labels[6],
                                               labels[7]};
@@ -305,6 +309,50 @@ TEST_F(PasswordPageTest, CountOutsideItsRangeIsRefusedWithTheRangeInTheMessage) 
     }
 }
 
+TEST_F(PasswordPageTest, TheClearingTimeCountsOnlyWhileTheClipboardIsToBeCleared) {
+    ShowFrame();
+    page->LoadValues(Config());
+    EXPECT_FALSE(clearClipboard->GetValue()) << "off by default";
+    EXPECT_FALSE(clearSeconds->IsEnabled());
+    EXPECT_EQ(clearSeconds->GetValue(), 30);
+    EXPECT_EQ(clearSeconds->GetMin(), 5);
+    EXPECT_EQ(clearSeconds->GetMax(), 300);
+
+    testsupport::Tick(clearClipboard, true);
+    EXPECT_TRUE(clearSeconds->IsEnabled()) << "ticking the box offers the time";
+
+    struct Case {
+        const char* typed;
+        bool on;
+        bool accepted;
+        int stored;
+    };
+    const Case cases[] = {
+        {"4", true, false, 0},  {"301", true, false, 0}, {"", true, false, 0},
+        {"x", true, false, 0},  {"5", true, true, 5},    {"300", true, true, 300},
+        {"4", false, true, 30},  // off: the time typed is not judged, and not stored
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("typed \"") + c.typed + (c.on ? "\", on" : "\", off"));
+        page->LoadValues(Config());
+        testsupport::Tick(clearClipboard, c.on);
+        gtk_entry_set_text(GTK_ENTRY(clearSeconds->GetHandle()), c.typed);
+        capital->SetFocus();
+        wxString message;
+        if (!c.accepted) {
+            EXPECT_FALSE(page->CheckValues(message));
+            EXPECT_EQ(message, "Specify the seconds between from 5 to 300");
+            EXPECT_TRUE(testsupport::WaitUntil([&] { return HasWindowFocus(clearSeconds); }));
+            continue;
+        }
+        ASSERT_TRUE(page->CheckValues(message)) << message;
+        MainConfig saved = Config();
+        page->SaveValues(saved);
+        EXPECT_EQ(saved.ClearClipboard, c.on);
+        EXPECT_EQ(saved.ClearClipboardSeconds, c.stored);
+    }
+}
+
 // Each kind, loaded from one settings object and saved into another, moves exactly its own
 // keys; the others keep the values of the object saved into.
 TEST_F(PreferencePageTest, EachKindMovesExactlyItsOwnSettings) {
@@ -326,6 +374,8 @@ TEST_F(PreferencePageTest, EachKindMovesExactlyItsOwnSettings) {
              s.PermitDuplication = true;
              s.BeepOnCreate = false;
              s.BeepOnCopy = false;
+             s.ClearClipboard = true;
+             s.ClearClipboardSeconds = 45;
          },
          [](const MainConfig& from, MainConfig& to) {
              to.CapitalLetter = from.CapitalLetter;
@@ -335,6 +385,8 @@ TEST_F(PreferencePageTest, EachKindMovesExactlyItsOwnSettings) {
              to.PermitDuplication = from.PermitDuplication;
              to.BeepOnCreate = from.BeepOnCreate;
              to.BeepOnCopy = from.BeepOnCopy;
+             to.ClearClipboard = from.ClearClipboard;
+             to.ClearClipboardSeconds = from.ClearClipboardSeconds;
          }},
         {PreferencePage::PAGE_STRENGTH_CHECK,
          [](MainConfig& s) {
