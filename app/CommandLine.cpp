@@ -17,6 +17,9 @@ void DescribeCommandLine(wxCmdLineParser& parser) {
                      _("check the lines of standard input for simple passwords, without a window"));
     parser.AddOption(wxEmptyString, "level", _("the level of the check (1 standard, 2 high level)"),
                      wxCMD_LINE_VAL_NUMBER);
+    parser.AddSwitch("e", "entropy",
+                     _("print how strong the passwords of the settings are, in bits, without a "
+                       "window"));
 }
 
 bool IsTerminalRequest(int argc, char** argv) {
@@ -29,7 +32,7 @@ bool IsTerminalRequest(int argc, char** argv) {
         if (word == "--") {
             break;
         }
-        for (const std::string_view option : {"--help", "--generate", "--check"}) {
+        for (const std::string_view option : {"--help", "--generate", "--check", "--entropy"}) {
             if (word == option) {
                 return true;
             }
@@ -43,7 +46,8 @@ bool IsTerminalRequest(int argc, char** argv) {
         // Short switches, alone or together ("-g", "-gn5"), up to the first that takes a value.
         if (word.size() >= 2 && word[0] == '-' && word[1] != '-') {
             for (const char letter : word.substr(1)) {
-                if (letter == 'h' || letter == 'g' || letter == 'c' || letter == 'n') {
+                if (letter == 'h' || letter == 'g' || letter == 'c' || letter == 'n' ||
+                    letter == 'e') {
                     return true;
                 }
                 if (letter == 'i') {

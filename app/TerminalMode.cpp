@@ -21,6 +21,7 @@
 #include "app/Translations.h"
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
+#include "engine/RecipeEntropy.h"
 #include "engine/StrengthTest.h"
 #include "framework/codes/orlUtf8Text.h"
 #include "framework/config/orlSystemConfig.h"
@@ -92,6 +93,7 @@ class StreamReporter : public GenerationReporter {
 struct Request {
     bool generate = false;
     bool check = false;
+    bool entropy = false;
     long count = 0;  // 0: as the settings say
     long level = 0;  // 0: as the settings say
     wxString initialFile;
@@ -116,6 +118,7 @@ bool ParseRequest(int argc, char** argv, Output& out, std::FILE* err, Request& r
     }
     request.generate = parser.Found("g");
     request.check = parser.Found("c");
+    request.entropy = parser.Found("e");
     parser.Found("i", &request.initialFile);
     const bool hasCount = parser.Found("n", &request.count);
     const bool hasLevel = parser.Found("level", &request.level);
@@ -123,6 +126,14 @@ bool ParseRequest(int argc, char** argv, Output& out, std::FILE* err, Request& r
     wxString fault;
     if (request.generate && request.check) {
         fault = _("--generate and --check cannot be used together");
+    } else if (request.entropy && (request.generate || request.check)) {
+        fault = _("--entropy cannot be used with --generate or --check");
+    } else if (request.entropy && parser.Found("v")) {
+        fault = _("--version cannot be used with --entropy");
+    } else if (request.entropy && (hasCount || hasLevel)) {
+        fault = _("--count and --level do not go with --entropy");
+    } else if (request.entropy) {
+        return true;
     } else if (!request.generate && !request.check) {
         fault = _("--count and --level need --generate or --check");
     } else if (parser.Found("v")) {
@@ -168,6 +179,26 @@ bool LoadSettings(const wxString& programPath, const wxString& initialFile, std:
             return false;
     }
     return false;
+}
+
+// The entropy of one password of the settings and a word for it: "87.3 bits, strong".
+int PrintEntropy(const PasswordConfig& config, Output& out, std::FILE* err) {
+    const GenerationSettings settings = config.GetGenerationSettings();
+    const RecipeEntropy entropy = ComputeRecipeEntropy(settings, Dictionary::Get());
+    if (!entropy.valid) {
+        // The generator says what is wrong with the settings, where it can.
+        PasswordGenerator generator(settings, Dictionary::Get());
+        StreamReporter reporter(err);
+        if (generator.CheckSetting(reporter)) {
+            reporter.ShowError(_("No password can be made with the settings"));
+        }
+        return kTerminalFailed;
+    }
+    // The figure with a point, whatever the locale, for the scripts that read it.
+    out.Write(wxString::Format(_("%s bits, %s"), wxString::FromCDouble(entropy.bits, 1),
+                               GetEntropyStrengthText(RateEntropy(entropy.bits))) +
+              "\n");
+    return out.Finish(kTerminalOk);
 }
 
 int Generate(const Request& request, const PasswordConfig& config, Output& out, std::FILE* err) {
@@ -307,6 +338,9 @@ int RunTerminalMode(int argc, char** argv, std::FILE* in, std::FILE* out, std::F
     PasswordConfig config;
     if (!LoadSettings(session.ProgramPath(), request.initialFile, err, config)) {
         return kTerminalFailed;
+    }
+    if (request.entropy) {
+        return PrintEntropy(config, output, err);
     }
     return request.generate ? Generate(request, config, output, err)
                             : Check(request, config, in, output, err);

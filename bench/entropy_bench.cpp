@@ -40,11 +40,11 @@ UseChar TwentyCharacters(unsigned variant) {
 }
 
 enum Recipe {
-    kStandard,        // the standard specification: one element
+    kStandard,        // the standard record: one element
     kSameItems,       // 1000 equal items: one element to sample
     kEveryKindItems,  // 1000 items going round every choice of kinds and guarantee: 26 elements
     kOwnSymbolItems,  // 1000 items, each with a symbol string of its own: 1000 elements
-    kOverlapping,     // the standard specification with symbols that are letters and digits too
+    kOverlapping,     // the standard record, with symbols that are letters and digits too
 };
 
 GenerationSettings Settings(Recipe recipe) {

@@ -267,7 +267,8 @@ TEST_F(TerminalModeTest, WrongRequestsEndWithOneLineAndStatusTwo) {
         {{"-g", "--count=0"}, ""},    {{"-g", "--count=1001"}, ""}, {{"-g", "--count=abc"}, ""},
         {{"-c", "--level=3"}, "x\n"}, {{"-g", "-c"}, ""},           {{"--count=5"}, ""},
         {{"-g", "--level=1"}, ""},    {{"-c", "-n", "5"}, "x\n"},   {{"-g", "--bogus"}, ""},
-        {{"-c"}, " \n\r\n\t"},
+        {{"-c"}, " \n\r\n\t"},        {{"-e", "-g"}, ""},           {{"-e", "-c"}, ""},
+        {{"-e", "-n", "3"}, ""},      {{"-e", "--level=1"}, ""},    {{"-e", "-v"}, ""},
     };
     for (const Case& c : cases) {
         std::string shown;
@@ -282,12 +283,49 @@ TEST_F(TerminalModeTest, WrongRequestsEndWithOneLineAndStatusTwo) {
     }
 }
 
+// The figure of the stored settings, with a point whatever the locale, and its word; settings
+// that make no password say why and end with status 1.
+TEST_F(TerminalModeTest, TheEntropyOptionPrintsTheFigureOfTheSettingsAndItsWord) {
+    struct Case {
+        const char* name;
+        std::string settings;
+        const char* out;
+    };
+    const std::string noCheck = "DeterSimplePassword=0\n";
+    const Case cases[] = {
+        // 12 log2 36 = 62.04
+        {"twelve of 36 characters", Settings(noCheck, "UseAllKind=0\n"), "62.0 bits, fair\n"},
+        // 20 log2 36 = 103.40, less the little that the guaranteed kinds take
+        {"twenty of 36 characters, each kind guaranteed", Settings(noCheck, "Length=20\n"),
+         "103.4 bits, strong\n"},
+        // A fixed text adds nothing: 12 log2 10 = 39.86
+        {"a fixed text and twelve digits",
+         Settings(
+             "Standard=0\n" + noCheck,
+             Record(1, "Fixed=1\nFixedString=ID-\n") +
+                 Record(2, "Length=12\nAlphabetUpper=0\nAlphabetLower=0\nNumeric=1\nSymbol=0\n")),
+         "39.9 bits, weak\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testsupport::ProgramRun run = Run({"--entropy"}, c.settings);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "");
+    }
+
+    const testsupport::ProgramRun none = Run({"-e"}, Settings("Standard=0\n"));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(LinesOf(none.err).size(), 1u) << none.err;
+}
+
 TEST_F(TerminalModeTest, HelpListsEveryOptionWithoutADisplay) {
     const testsupport::ProgramRun run = Run({"--help"}, kStandard);
     EXPECT_EQ(run.status, 0);
     const std::string text = run.out + run.err;
-    for (const char* option :
-         {"--help", "--initial", "--version", "--generate", "--count", "--check", "--level"}) {
+    for (const char* option : {"--help", "--initial", "--version", "--generate", "--count",
+                               "--check", "--level", "--entropy"}) {
         EXPECT_NE(text.find(option), std::string::npos) << option;
     }
 }
@@ -547,7 +585,8 @@ namespace {
 // loader's own record of the files it loads names no library of the windowed toolkit, GTK,
 // GDK or X11.
 TEST_F(TerminalModeTest, TheTerminalModesLoadNoLibraryOfTheWindows) {
-    const std::vector<std::string> requests[] = {{"--help"}, {"-g", "-n", "5"}, {"-c"}};
+    const std::vector<std::string> requests[] = {
+        {"--help"}, {"-g", "-n", "5"}, {"-c"}, {"--entropy"}};
     for (const std::vector<std::string>& options : requests) {
         SCOPED_TRACE(options.front());
         std::vector<std::string> words = {program->At("tessarin").utf8_string(), "-i",
