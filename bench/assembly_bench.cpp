@@ -5,21 +5,13 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include "BenchIdentity.h"
 #include "Corpus.h"
 #include "engine/Dictionary.h"
 #include "engine/PasswordGenerator.h"
 #include "framework/orlFileName.h"
-#include "framework/orlIdentity.h"
 
 namespace {
-
-class BenchIdentity : public orlIdentity {
-  public:
-    wxString GetLoginName() const override { return "jdoe"; }
-    wxString GetUserName() const override { return "jdoe"; }
-    wxString GetHostName() const override { return "workstation"; }
-    wxString GetFullHostName() const override { return "workstation"; }
-};
 
 const Dictionary* CorpusDictionary() {
     static const bool identity = [] {

@@ -7,21 +7,13 @@
 
 #include <memory>
 
+#include "BenchIdentity.h"
 #include "Corpus.h"
 #include "engine/Dictionary.h"
 #include "engine/GenerationSettings.h"
 #include "engine/RecipeEntropy.h"
-#include "framework/orlIdentity.h"
 
 namespace {
-
-class BenchIdentity : public orlIdentity {
-  public:
-    wxString GetLoginName() const override { return "jdoe"; }
-    wxString GetUserName() const override { return "jdoe"; }
-    wxString GetHostName() const override { return "workstation"; }
-    wxString GetFullHostName() const override { return "workstation"; }
-};
 
 constexpr std::size_t kItems = 1000;
 

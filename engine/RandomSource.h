@@ -28,7 +28,8 @@ RandomSource* Install(RandomSource* source);
 
 }  // namespace RandomState
 
-// Installs a source for the lifetime of this object (for tests).
+// Installs a source for the lifetime of this object: for tests, and for a computation that
+// draws from a seeded source of its own.
 class ScopedRandomSource {
   public:
     explicit ScopedRandomSource(RandomSource& source) : previous(RandomState::Install(&source)) {}

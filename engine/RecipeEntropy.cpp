@@ -73,18 +73,6 @@ class SampleSource : public RandomSource {
     std::mt19937 engine;
 };
 
-// Makes every draw of the process come from the source while it lives.
-class DrawingFrom {
-  public:
-    explicit DrawingFrom(RandomSource& source) : previous(RandomState::Install(&source)) {}
-    ~DrawingFrom() { RandomState::Install(previous); }
-    DrawingFrom(const DrawingFrom&) = delete;
-    DrawingFrom& operator=(const DrawingFrom&) = delete;
-
-  private:
-    RandomSource* previous;
-};
-
 // The distribution of one random element, as MakeRandomElement draws it: either every
 // position from the combined pool, or one position kept for each kind (guaranteed kinds).
 struct ElementKey {
@@ -605,7 +593,7 @@ ElementFigure CheckedFigure(const ElementModel& model, PasswordGenerator& genera
 
     const Estimate unchecked = model.Entropy(seed);
     SampleSource source(seed);
-    const DrawingFrom drawing(source);
+    const ScopedRandomSource drawing(source);
     std::uint32_t drawn = 0;
     std::uint32_t passed = 0;
     double sumAll = 0;

@@ -1,7 +1,6 @@
 #include "framework/window/orlSecretClipboard.h"
 
 #include <gtest/gtest.h>
-#include <wx/clipbrd.h>
 
 #include <chrono>
 
@@ -19,9 +18,8 @@ class SecretClipboardTest : public testing::Test {
     void SetUp() override { Empty(); }
     void TearDown() override { Empty(); }
 
+    // Whoever owns the clipboard, the test process takes it and lets it go.
     static void Empty() {
-        wxClipboardLocker lock;
-        wxTheClipboard->Clear();
         testsupport::SetClipboardText("");
         gtk_clipboard_clear(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD));
     }
