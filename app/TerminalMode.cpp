@@ -195,9 +195,7 @@ int PrintEntropy(const PasswordConfig& config, Output& out, std::FILE* err) {
         return kTerminalFailed;
     }
     // The figure with a point, whatever the locale, for the scripts that read it.
-    out.Write(wxString::Format(_("%s bits, %s"), wxString::FromCDouble(entropy.bits, 1),
-                               GetEntropyStrengthText(RateEntropy(entropy.bits))) +
-              "\n");
+    out.Write(GetEntropyText(entropy.bits, EntropyNumber::kPoint) + "\n");
     return out.Finish(kTerminalOk);
 }
 

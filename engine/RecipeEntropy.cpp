@@ -1,10 +1,12 @@
 #include "engine/RecipeEntropy.h"
 
 #include <wx/intl.h>
+#include <wx/numformatter.h>
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <compare>
 #include <limits>
@@ -745,4 +747,22 @@ wxString GetEntropyStrengthText(EntropyStrength strength) {
             return _("strong");
     }
     return wxString();
+}
+
+wxString GetEntropyText(double bits, EntropyNumber number) {
+    const double shown = std::round(bits * 10) / 10;
+    wxString figure;
+    if (number == EntropyNumber::kPoint) {
+        // Not wxString::FromCDouble: it writes the C library's separator when the toolkit has no
+        // locale of its own, a comma in a French terminal.
+        char digits[32];
+        const auto written =
+            std::to_chars(digits, digits + sizeof digits, shown, std::chars_format::fixed, 1);
+        figure = wxString::FromAscii(digits, static_cast<size_t>(written.ptr - digits));
+    } else {
+        figure = wxNumberFormatter::ToString(shown, 1, wxNumberFormatter::Style_None);
+    }
+    // TRANSLATORS: the strength of the passwords the settings make: the entropy, then a word
+    // for it ("64.7 bits, fair").
+    return wxString::Format(_("%s bits, %s"), figure, GetEntropyStrengthText(RateEntropy(shown)));
 }

@@ -130,3 +130,11 @@ enum class EntropyStrength { kWeak, kFair, kStrong };
 EntropyStrength RateEntropy(double bits);
 // The translated word.
 wxString GetEntropyStrengthText(EntropyStrength strength);
+
+// How the figure's decimal separator is written: always a point, as scripts read it, or as the
+// user's locale writes it.
+enum class EntropyNumber { kPoint, kLocale };
+
+// The figure with one decimal and its word, translated: "64.7 bits, fair". The word goes with
+// the figure as shown, so that 49.96 bits read "50.0 bits, fair".
+wxString GetEntropyText(double bits, EntropyNumber number);

@@ -314,6 +314,17 @@ TEST_F(TerminalModeTest, TheEntropyOptionPrintsTheFigureOfTheSettingsAndItsWord)
         EXPECT_EQ(run.err, "");
     }
 
+    // The figure has a point in any locale; the French one writes numbers with a comma.
+    home.WriteFile("settings.ini", Settings(noCheck, "UseAllKind=0\n"));
+    const testsupport::ProgramRun french = testsupport::RunProgram(
+        {program->At("tessarin").utf8_string(), "-i", SettingsPath(), "--entropy"},
+        testsupport::EnvironmentWith({{"DISPLAY", ""},
+                                      {"HOME", home.At("home").utf8_string()},
+                                      {"XDG_CONFIG_HOME", home.At("config").utf8_string()},
+                                      {"LC_ALL", "fr_FR.UTF-8"},
+                                      {"LANGUAGE", ""}}));
+    EXPECT_EQ(french.out, "62.0 bits, fair\n") << french.err;
+
     const testsupport::ProgramRun none = Run({"-e"}, Settings("Standard=0\n"));
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");

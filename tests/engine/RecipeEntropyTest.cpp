@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -503,4 +504,29 @@ TEST(EntropyStrength, NamesTheFigureByItsBounds) {
         EXPECT_EQ(RateEntropy(c.bits), c.strength);
         EXPECT_EQ(GetEntropyStrengthText(RateEntropy(c.bits)), c.text);
     }
+}
+
+TEST(EntropyStrength, TheWordGoesWithTheFigureAsShown) {
+    struct Case {
+        double bits;
+        EntropyNumber number;
+        const char* locale;
+        const char* text;
+    };
+    const Case cases[] = {
+        {49.94, EntropyNumber::kPoint, "C", "49.9 bits, weak"},
+        {49.96, EntropyNumber::kPoint, "C", "50.0 bits, fair"},
+        {79.96, EntropyNumber::kPoint, "C", "80.0 bits, strong"},
+        {130.8318, EntropyNumber::kPoint, "fr_FR.UTF-8", "130.8 bits, strong"},
+        {64.66, EntropyNumber::kLocale, "C", "64.7 bits, fair"},
+        {64.66, EntropyNumber::kLocale, "fr_FR.UTF-8", "64,7 bits, fair"},
+        {0, EntropyNumber::kLocale, "fr_FR.UTF-8", "0,0 bits, weak"},
+    };
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bits << " in " << c.locale);
+        ASSERT_NE(std::setlocale(LC_NUMERIC, c.locale), nullptr) << "the test command makes it";
+        EXPECT_EQ(GetEntropyText(c.bits, c.number), c.text);
+    }
+    std::setlocale(LC_NUMERIC, previous.c_str());
 }

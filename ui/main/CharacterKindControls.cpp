@@ -92,22 +92,28 @@ bool CharacterKindControls::Validate(wxWindow* messageParent, const wxString& no
 }
 
 void CharacterKindControls::TransferFromWindow(UseChar& use) {
+    // An erased or unusable symbol text keeps the stored string.
+    const wxString stored = use.SymbolString;
+    ReadInto(use);  // what Validate refused is taken as it stands
+    if (use.SymbolString.empty()) {
+        use.SymbolString = stored;
+        return;
+    }
+    symbolCombo->Freeze();
+    FillSymbolCombo(symbolCombo, use.SymbolString);
+    symbolCombo->Thaw();
+    MainConfig::Get().AddSymbolHistory(use.SymbolString);
+}
+
+bool CharacterKindControls::ReadInto(UseChar& use) const {
     use.Length = static_cast<std::uint32_t>(lengthSlider->GetValue());
     use.AlphabetUpper = upperCheck->GetValue();
     use.AlphabetLower = lowerCheck->GetValue();
     use.Numeric = digitCheck->GetValue();
     use.Symbol = symbolCheck->GetValue();
     use.UseAllKind = useAllKindCheck->GetValue();
-
-    // An erased or unusable symbol text keeps the stored string.
-    const wxString symbols = FilterCharacters(symbolCombo->GetValue());
-    if (!symbols.empty()) {
-        use.SymbolString = symbols;
-        symbolCombo->Freeze();
-        FillSymbolCombo(symbolCombo, symbols);
-        symbolCombo->Thaw();
-        MainConfig::Get().AddSymbolHistory(symbols);
-    }
+    use.SymbolString = FilterCharacters(symbolCombo->GetValue());
+    return use.GetKindCount() > 0 && !(use.Symbol && use.SymbolString.empty());
 }
 
 void CharacterKindControls::RefreshSymbolList() {

@@ -36,6 +36,11 @@ class CharacterKindControls {
     // Moves the controls into the length, kind and symbol fields of the record and records a
     // usable symbol text at the front of the history; the other fields are left as they are.
     void TransferFromWindow(UseChar& use);
+    // Copies the controls into the length, kind and symbol fields of the record as a password
+    // would be made from them, touching neither the controls nor the history: the symbol string
+    // is the box's text filtered. False, with the record partly filled, when Validate would
+    // refuse the controls (no kind chosen, or the symbol box ticked with nothing usable typed).
+    bool ReadInto(UseChar& use) const;
 
     // Refills the symbol list from the current history, keeping the typed text.
     void RefreshSymbolList();

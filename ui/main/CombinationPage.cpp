@@ -16,6 +16,7 @@
 #include "ui/main/CombinationDialog.h"
 #include "ui/main/CombinationRowText.h"
 #include "ui/main/ListFocus.h"
+#include "ui/main/RecipeChange.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ bool CombinationPage::TransferDataToWindow() {
     for (std::size_t i = 0; i < items.GetCount(); ++i) {
         AppendRow(items[i]);
     }
+    NotifyRecipeChanged(this);
     return true;
 }
 
@@ -118,13 +120,17 @@ bool CombinationPage::Validate() {
 }
 
 bool CombinationPage::TransferDataFromWindow() {
-    UseCharArray& items = MainConfig::Get().CombinationUseChar;
-    items.Clear();
+    MainConfig::Get().CombinationUseChar = GetShownItems();
+    return true;
+}
+
+UseCharArray CombinationPage::GetShownItems() const {
+    UseCharArray items;
     const long count = listCtrl->GetItemCount();
     for (long row = 0; row < count; ++row) {
         items.Add(*ItemAt(row));
     }
-    return true;
+    return items;
 }
 
 void CombinationPage::ApplyListFont() {
@@ -250,6 +256,7 @@ void CombinationPage::AddItem() {
         return;
     }
     SelectOnly(AppendRow(item));
+    NotifyRecipeChanged(this);
 }
 
 void CombinationPage::EditRow(long row) {
@@ -261,6 +268,7 @@ void CombinationPage::EditRow(long row) {
     *ItemAt(row) = copy;
     ShowRow(row);
     SelectOnly(row);
+    NotifyRecipeChanged(this);
 }
 
 void CombinationPage::DeleteSelected() {
@@ -282,6 +290,7 @@ void CombinationPage::DeleteSelected() {
     if (next >= 0) {
         SelectOnly(next);
     }
+    NotifyRecipeChanged(this);
 }
 
 void CombinationPage::MoveUp() {

@@ -1,6 +1,8 @@
 // The main window's second notebook page: the combination list, one row per item, with the
 // buttons and keys that add, edit, delete and reorder the items. Each row owns a copy of its
-// item; the main settings change only when the main window takes the page's data.
+// item; the main settings change only when the main window takes the page's data. Rows
+// added, edited or deleted send EVT_RECIPE_CHANGED up to the window (moving rows changes
+// nothing the window shows).
 #pragma once
 
 #include <wx/listctrl.h>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "engine/UseChar.h"
+#include "engine/UseCharArray.h"
 
 class CombinationPage : public wxPanel {
   public:
@@ -34,6 +37,9 @@ class CombinationPage : public wxPanel {
     bool Validate() override;
     // Replaces the main settings' combination items with copies of the rows' items.
     bool TransferDataFromWindow() override;
+
+    // Copies of the rows' items, in order, without taking them.
+    UseCharArray GetShownItems() const;
 
     // Gives the list the combination list font of the main settings.
     void ApplyListFont();

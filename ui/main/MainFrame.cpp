@@ -5,7 +5,10 @@
 #include <wx/sizer.h>
 #include <wx/utils.h>
 
+#include <optional>
+
 #include "engine/PasswordGenerator.h"
+#include "engine/RecipeEntropy.h"
 #include "framework/config/orlSystemConfig.h"
 #include "framework/dialogs/orlBell.h"
 #include "framework/dialogs/orlSelectSaveFile.h"
@@ -18,6 +21,7 @@
 #include "ui/main/ApplicationIcon.h"
 #include "ui/main/EnterPressesDefault.h"
 #include "ui/main/ModePictures.h"
+#include "ui/main/RecipeChange.h"
 #include "ui/preferences/PreferenceDialog.h"
 
 namespace {
@@ -86,6 +90,7 @@ wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
     EVT_CHECKBOX(MainFrame::kNonShowId, MainFrame::OnNonShow)
     EVT_CHECKBOX(MainFrame::kDeterSimpleId, MainFrame::OnDeterSimple)
     EVT_NOTEBOOK_PAGE_CHANGED(MainFrame::kNotebookId, MainFrame::OnNotebookPageChanged)
+    EVT_RECIPE_CHANGED_COMMAND(MainFrame::OnRecipeChanged)
     EVT_CLOSE(MainFrame::OnCloseWindow)
     EVT_MOVE(MainFrame::OnMoveWindow)
 wxEND_EVENT_TABLE()
@@ -160,6 +165,17 @@ void MainFrame::BuildControls() {
         new wxCheckBox(outerPanel, kDeterSimpleId, _("Don't generate a simple password"),
                        wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator, "check");
     column->Add(deterSimpleCheck, 0, 0, 0);
+
+    // One line that follows the window's width and never sets it: a text too long for it is
+    // cut with an ellipsis.
+    strengthLabel =
+        new wxStaticText(outerPanel, kStrengthId, _("Strength:"), wxDefaultPosition, wxDefaultSize,
+                         wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END, "staticText");
+    strengthLabel->SetToolTip(
+        _("The entropy of the passwords that Create makes with these settings: weak below 50 "
+          "bits, fair below 80 bits, strong from 80 bits"));
+    strengthLabel->SetMinSize(wxSize(0, strengthLabel->GetBestSize().y));
+    column->Add(strengthLabel, 0, wxEXPAND | wxTOP, 4);
 
     outerPanel->SetSizerAndFit(outerSizer);
     SetSizerAndFit(frameSizer);
@@ -309,6 +325,7 @@ bool MainFrame::TransferDataToWindow() {
     combinationPage->TransferDataToWindow();
     notebook->SetSelection(config.Standard ? 0 : 1);
     deterSimpleCheck->SetValue(config.DeterSimplePassword);
+    ScheduleStrength();
     return true;
 }
 
@@ -351,6 +368,39 @@ void MainFrame::OnCreate(wxCommandEvent&) {
         MakeBatch(generator);
     } else {
         MakeOne(generator);
+    }
+}
+
+void MainFrame::ScheduleStrength() {
+    if (!strengthPending) {
+        strengthPending = true;
+        CallAfter(&MainFrame::UpdateStrength);
+    }
+}
+
+void MainFrame::UpdateStrength() {
+    strengthPending = false;
+    GenerationSettings settings = MainConfig::Get().GetGenerationSettings();
+    settings.Standard = notebook->GetSelection() == 0;
+    settings.DeterSimplePassword = deterSimpleCheck->GetValue();
+    RecipeEntropy entropy;  // none while the page holds what Create would refuse
+    if (settings.Standard) {
+        if (const std::optional<UseChar> use = standardPage->GetShownUseChar()) {
+            settings.StandardUseChar = *use;
+            entropy = ComputeRecipeEntropy(settings, dictionary);
+        }
+    } else {
+        settings.CombinationUseChar = combinationPage->GetShownItems();
+        entropy = ComputeRecipeEntropy(settings, dictionary);
+    }
+    const wxString text =
+        entropy.valid
+            // TRANSLATORS: the line under the pages: "Strength: 64.7 bits, fair".
+            ? wxString::Format(_("Strength: %s"),
+                               GetEntropyText(entropy.bits, EntropyNumber::kLocale))
+            : _("Strength: none, the settings make no password");
+    if (strengthLabel->GetLabel() != text) {
+        strengthLabel->SetLabel(text);
     }
 }
 
@@ -518,6 +568,8 @@ void MainFrame::OnPreferences(wxCommandEvent&) {
     }
     combinationPage->ApplyListFont();
     Rebuild();
+    // The pools, the check's level and the dictionary may have changed.
+    ScheduleStrength();
 }
 
 void MainFrame::OnHelp(wxCommandEvent&) {
@@ -540,14 +592,24 @@ void MainFrame::OnNonShow(wxCommandEvent&) {
 void MainFrame::OnDeterSimple(wxCommandEvent&) {
     if (ready) {
         MainConfig::Get().DeterSimplePassword = deterSimpleCheck->GetValue();
+        ScheduleStrength();
     }
 }
 
 void MainFrame::OnNotebookPageChanged(wxBookCtrlEvent& event) {
-    if (ready && event.GetSelection() == 0) {
-        standardPage->RefreshSymbolList();
+    if (ready) {
+        if (event.GetSelection() == 0) {
+            standardPage->RefreshSymbolList();
+        }
+        ScheduleStrength();
     }
     event.Skip();
+}
+
+void MainFrame::OnRecipeChanged(wxCommandEvent&) {
+    if (ready) {
+        ScheduleStrength();
+    }
 }
 
 void MainFrame::OnCloseWindow(wxCloseEvent&) {

@@ -11,6 +11,7 @@
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <functional>
@@ -33,6 +34,7 @@ class MainFrame : public wxFrame {
     static constexpr wxWindowID kPreferencesId = 2005;
     static constexpr wxWindowID kNotebookId = 2006;
     static constexpr wxWindowID kDeterSimpleId = 2007;
+    static constexpr wxWindowID kStrengthId = 2008;
 
     // Builds the whole window at the position (the stored one, or the toolkit's default when
     // another copy of the program runs). The dictionary must outlive the window.
@@ -69,6 +71,12 @@ class MainFrame : public wxFrame {
     void ForgetPassword();
     void MakeOne(PasswordGenerator& generator);
     void MakeBatch(PasswordGenerator& generator);
+    // Has the strength line worked out again once the events now waiting are handled, so that
+    // a burst of changes costs one evaluation.
+    void ScheduleStrength();
+    // Shows how strong the passwords that Create would make now are, from the controls as they
+    // stand (the selected page, its values, the simple-password box) and the stored settings.
+    void UpdateStrength();
 
     void OnCreate(wxCommandEvent& event);
     void OnSwitchMode(wxCommandEvent& event);
@@ -84,6 +92,7 @@ class MainFrame : public wxFrame {
     void OnNonShow(wxCommandEvent& event);
     void OnDeterSimple(wxCommandEvent& event);
     void OnNotebookPageChanged(wxBookCtrlEvent& event);
+    void OnRecipeChanged(wxCommandEvent& event);
     // Copies the single password, or the part of it from `from` to `to` (-1, -1: the whole),
     // through the hidden control that holds it, or as a secret.
     void CopyHiddenPassword(long from, long to);
@@ -111,6 +120,8 @@ class MainFrame : public wxFrame {
     CombinationPage* combinationPage = nullptr;
     wxNotebook* notebook = nullptr;
     wxCheckBox* deterSimpleCheck = nullptr;
+    wxStaticText* strengthLabel = nullptr;
+    bool strengthPending = false;
     std::function<bool(wxWindow*)> saveSettings;
     HelpViewer helpViewer;               // closes the help window with the main window
     orlSecretClipboard secretClipboard;  // the copies made when the clipboard is to forget

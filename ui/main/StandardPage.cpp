@@ -4,6 +4,7 @@
 #include <wx/sizer.h>
 
 #include "settings/MainConfig.h"
+#include "ui/main/RecipeChange.h"
 
 StandardPage::StandardPage(wxWindow* parent)
     : wxPanel(parent, kPageId, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER,
@@ -15,6 +16,10 @@ StandardPage::StandardPage(wxWindow* parent)
 
     SetAutoLayout(true);
     SetSizer(pageSizer);
+    // The slider, the boxes and the symbol text, changed by the user or by the program.
+    for (const auto& type : {wxEVT_SLIDER, wxEVT_CHECKBOX, wxEVT_TEXT, wxEVT_COMBOBOX}) {
+        Bind(type, &StandardPage::OnControlChanged, this);
+    }
     constructed = true;
 }
 
@@ -35,6 +40,14 @@ bool StandardPage::TransferDataFromWindow() {
     return true;
 }
 
+std::optional<UseChar> StandardPage::GetShownUseChar() const {
+    UseChar use = MainConfig::Get().StandardUseChar;
+    if (!kinds->ReadInto(use)) {
+        return std::nullopt;
+    }
+    return use;
+}
+
 void StandardPage::RefreshSymbolList() {
     if (constructed) {
         kinds->RefreshSymbolList();
@@ -43,6 +56,13 @@ void StandardPage::RefreshSymbolList() {
 
 void StandardPage::OnLengthScroll(wxScrollEvent& event) {
     kinds->ShowLength(event.GetPosition());
+}
+
+void StandardPage::OnControlChanged(wxCommandEvent& event) {
+    event.Skip();  // the page's own handlers still see it
+    if (constructed) {
+        NotifyRecipeChanged(this);
+    }
 }
 
 void StandardPage::OnSymbolCheck(wxCommandEvent&) {

@@ -1,10 +1,12 @@
 // The main window's first notebook page: edits the length and the character kinds of the
-// standard password, kept in the main settings.
+// standard password, kept in the main settings. Every change of its controls goes up to the
+// window as EVT_RECIPE_CHANGED.
 #pragma once
 
 #include <wx/panel.h>
 
 #include <memory>
+#include <optional>
 
 #include "ui/main/CharacterKindControls.h"
 
@@ -26,10 +28,15 @@ class StandardPage : public wxPanel {
     // the history; the fixed-text and dictionary fields are left as they are.
     bool TransferDataFromWindow() override;
 
+    // The standard password record as the controls now describe it, as Create would take it
+    // (the symbol string filtered), without taking it; nothing when Create would refuse them.
+    std::optional<UseChar> GetShownUseChar() const;
+
     // Refills the symbol list from the current history, keeping the typed text.
     void RefreshSymbolList();
 
   private:
+    void OnControlChanged(wxCommandEvent& event);
     void OnLengthScroll(wxScrollEvent& event);
     void OnSymbolCheck(wxCommandEvent& event);
 
