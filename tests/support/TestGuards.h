@@ -1,5 +1,6 @@
 // Guards every test binary installs: toolkit assertions, logging and unexpected modal
-// dialogs become GoogleTest failures instead of boxes that wait for a click forever.
+// dialogs become GoogleTest failures instead of boxes that wait for a click forever; in the
+// windowed binaries, so do the warnings of GLib and GTK.
 #pragma once
 
 namespace testsupport {
@@ -8,7 +9,8 @@ namespace testsupport {
 void InstallBaseGuards();
 
 // Additionally answers every modal dialog that no test expected with Cancel, recording a
-// failure. Needs the windowed toolkit.
+// failure, and records a failure for every warning GLib or GTK logs. Needs the windowed
+// toolkit.
 void InstallGuiGuards();
 
 // While one lives, the toolkit's file dialogs are shown for real, as the program shows them,

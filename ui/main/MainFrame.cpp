@@ -90,7 +90,6 @@ wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
     EVT_CHECKBOX(MainFrame::kNonShowId, MainFrame::OnNonShow)
     EVT_CHECKBOX(MainFrame::kDeterSimpleId, MainFrame::OnDeterSimple)
     EVT_NOTEBOOK_PAGE_CHANGED(MainFrame::kNotebookId, MainFrame::OnNotebookPageChanged)
-    EVT_RECIPE_CHANGED_COMMAND(MainFrame::OnRecipeChanged)
     EVT_CLOSE(MainFrame::OnCloseWindow)
     EVT_MOVE(MainFrame::OnMoveWindow)
 wxEND_EVENT_TABLE()
@@ -100,6 +99,8 @@ wxEND_EVENT_TABLE()
     : wxFrame(nullptr, kFrameId, _("tessarin"), FittedToDesktop(position), wxDefaultSize,
               wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX, "frame"),
       dictionary(givenDictionary) {
+    Bind(EVT_RECIPE_CHANGED, &MainFrame::OnRecipeChanged, this);
+    Bind(wxEVT_SIZE, &MainFrame::OnSizeWindow, this);
     BuildControls();
     TransferDataToWindow();
     createButton->SetFocus();
@@ -204,6 +205,11 @@ void MainFrame::BuildResultPanel() {
     clipboardText = nullptr;
     nonShowCheck = nullptr;
 
+    // Never shown: it only hands the real password to the clipboard.
+    clipboardText = new wxTextCtrl(resultPanel, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                   wxDefaultSize, 0, wxDefaultValidator, "text");
+    clipboardText->Hide();
+
     auto* panelSizer = new wxBoxSizer(wxVERTICAL);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     const bool plural = config.PluralCreate;
@@ -230,6 +236,13 @@ void MainFrame::BuildResultPanel() {
         if (config.OnePasswordFont.IsOk()) {
             passwordText->SetFont(config.OnePasswordFont);
         }
+        // GTK measures a new field before its font reaches it, and measures it again with the
+        // font later, after the window has been fitted, when the field would take the room of
+        // the box below it. Its height comes from the font instead: the hidden field's, which
+        // has the default font, less the default font's line, plus the line of its own font.
+        passwordText->SetMinSize(wxSize(wxDefaultCoord, clipboardText->GetBestSize().y -
+                                                            clipboardText->GetCharHeight() +
+                                                            passwordText->GetCharHeight()));
         // Stretched to the row's height, which centres it beside the button.
         row->Add(passwordText, 1, wxEXPAND, 0);
         row->Add(
@@ -237,11 +250,6 @@ void MainFrame::BuildResultPanel() {
             0, wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
     }
     panelSizer->Add(row, 0, wxEXPAND | wxBOTTOM, 4);
-
-    // Never shown: it only hands the real password to the clipboard.
-    clipboardText = new wxTextCtrl(resultPanel, wxID_ANY, wxEmptyString, wxDefaultPosition,
-                                   wxDefaultSize, 0, wxDefaultValidator, "text");
-    clipboardText->Hide();
 
     if (!plural) {
         nonShowCheck = new wxCheckBox(
@@ -280,6 +288,9 @@ bool MainFrame::Show(bool show) {
         // it can, and the first layout is the one every later rebuild makes.
         shownOnce = true;
         Rebuild();
+        // On a busy machine GTK may not have measured everything yet; once the window is drawn
+        // it has, and the window is fitted again if its content then needs another size.
+        outerPanel->Bind(wxEVT_PAINT, &MainFrame::OnFirstPaint, this);
         // The icons are drawn once the window is up: the window manager takes them when they
         // come, and the window appears a few milliseconds sooner.
         CallAfter([this] { SetIcons(CreateApplicationIcons()); });
@@ -288,6 +299,17 @@ bool MainFrame::Show(bool show) {
         orlApplyTabOrder(this);
     }
     return changed;
+}
+
+void MainFrame::OnFirstPaint(wxPaintEvent& event) {
+    event.Skip();
+    outerPanel->Unbind(wxEVT_PAINT, &MainFrame::OnFirstPaint, this);
+    CallAfter([this] {
+        MeasureAgain(outerPanel);
+        if (outerSizer->GetMinSize() != outerPanel->GetClientSize()) {
+            FitToContent();
+        }
+    });
 }
 
 void MainFrame::FitToContent() {
@@ -620,6 +642,17 @@ void MainFrame::OnCloseWindow(wxCloseEvent&) {
         secretClipboard.Clear();
     }
     Destroy();
+}
+
+void MainFrame::OnSizeWindow(wxSizeEvent& event) {
+    // The window manager may still confirm a size asked for before the window was fitted on
+    // the screen, smaller than the content now needs; the content is not laid out in it (the
+    // fitted size follows), which would squeeze the controls for a moment.
+    const wxSize needed = GetMinSize();
+    if (event.GetSize().x < needed.x || event.GetSize().y < needed.y) {
+        return;
+    }
+    event.Skip();
 }
 
 void MainFrame::OnMoveWindow(wxMoveEvent& event) {

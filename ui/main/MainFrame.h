@@ -68,6 +68,8 @@ class MainFrame : public wxFrame {
     void UpdateModePicture();
     void UpdateModeButton();
     void FitToContent();
+    // Fits the window again after its first drawing when its content then needs another size.
+    void OnFirstPaint(wxPaintEvent& event);
     void ForgetPassword();
     void MakeOne(PasswordGenerator& generator);
     void MakeBatch(PasswordGenerator& generator);
@@ -101,6 +103,7 @@ class MainFrame : public wxFrame {
     // Whether copies go on the clipboard as secrets to be cleared, as the settings ask.
     static bool CopiesAreSecret();
     void OnCloseWindow(wxCloseEvent& event);
+    void OnSizeWindow(wxSizeEvent& event);
     void OnMoveWindow(wxMoveEvent& event);
 
     const Dictionary& dictionary;

@@ -8,10 +8,5 @@
 
 wxDECLARE_EVENT(EVT_RECIPE_CHANGED, wxCommandEvent);
 
-// Event-table entry for EVT_RECIPE_CHANGED from any page:
-// EVT_RECIPE_CHANGED_COMMAND(MainFrame::OnRecipeChanged)
-#define EVT_RECIPE_CHANGED_COMMAND(func) \
-    wx__DECLARE_EVT1(EVT_RECIPE_CHANGED, wxID_ANY, wxCommandEventHandler(func))
-
 // Sends EVT_RECIPE_CHANGED from the page up through its parents.
 void NotifyRecipeChanged(wxWindow* page);
