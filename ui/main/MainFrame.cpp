@@ -309,6 +309,10 @@ void MainFrame::OnFirstPaint(wxPaintEvent& event) {
         if (outerSizer->GetMinSize() != outerPanel->GetClientSize()) {
             FitToContent();
         }
+        drawn = true;
+        if (strengthPending) {
+            UpdateStrength();
+        }
     });
 }
 
@@ -394,8 +398,12 @@ void MainFrame::OnCreate(wxCommandEvent&) {
 }
 
 void MainFrame::ScheduleStrength() {
-    if (!strengthPending) {
-        strengthPending = true;
+    if (strengthPending) {
+        return;
+    }
+    strengthPending = true;
+    // The first figure waits for the window's first drawing: it may load the dictionary.
+    if (drawn) {
         CallAfter(&MainFrame::UpdateStrength);
     }
 }

@@ -68,13 +68,14 @@ class MainFrame : public wxFrame {
     void UpdateModePicture();
     void UpdateModeButton();
     void FitToContent();
-    // Fits the window again after its first drawing when its content then needs another size.
+    // After the first drawing: fits the window again when its content then needs another size,
+    // and shows the first strength figure.
     void OnFirstPaint(wxPaintEvent& event);
     void ForgetPassword();
     void MakeOne(PasswordGenerator& generator);
     void MakeBatch(PasswordGenerator& generator);
     // Has the strength line worked out again once the events now waiting are handled, so that
-    // a burst of changes costs one evaluation.
+    // a burst of changes costs one evaluation, and not before the window is first drawn.
     void ScheduleStrength();
     // Shows how strong the passwords that Create would make now are, from the controls as they
     // stand (the selected page, its values, the simple-password box) and the stored settings.
@@ -110,6 +111,7 @@ class MainFrame : public wxFrame {
     wxString password;  // the last single password, unmasked
     bool ready = false;
     bool shownOnce = false;
+    bool drawn = false;  // the window has been drawn once
     wxPanel* outerPanel = nullptr;
     wxBoxSizer* outerSizer = nullptr;
     wxStaticBitmap* modePicture = nullptr;

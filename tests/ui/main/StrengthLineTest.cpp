@@ -2,6 +2,8 @@
 // keyboard: it shows what Create would make from the controls as they stand, reads them
 // without taking anything from them, and never widens the window.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
@@ -142,6 +144,34 @@ class StrengthLineTest : public LiveSettingsFixture {
     std::unique_ptr<testsupport::UserInput> input;
     int usualWidth = 0;
 };
+
+// The first figure waits for the window's first drawing: with the simple-password check on it
+// reads the dictionary, which a window that is still being made does not wait for.
+TEST_F(StrengthLineTest, TheFirstFigureWaitsForTheWindowToBeDrawn) {
+    Config().DeterSimplePassword = true;
+    dictionary.LoadWhenUsed(words.Root());
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, words.Root().utf8_str(), IN_OPEN), 0);
+    const auto opened = [&] {
+        char events[4096];
+        return ::read(watch, events, sizeof events) > 0;
+    };
+
+    frame = new MainFrame(wxDefaultPosition, dictionary);
+    wxTheApp->SetTopWindow(frame);
+    for (int i = 0; i < 5; ++i) {
+        wxYield();
+    }
+    EXPECT_EQ(Shown(), "Strength:");
+    EXPECT_FALSE(opened()) << "the words were read before the window was drawn";
+
+    ASSERT_TRUE(testsupport::ShowAndActivate(frame));
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return Shown().StartsWith("Strength: 5"); }))
+        << Shown();  // ten characters of 36, less what looks simple
+    EXPECT_TRUE(opened());
+    close(watch);
+}
 
 TEST_F(StrengthLineTest, FollowsTheStandardPageAsTheUserChangesIt) {
     Open();
