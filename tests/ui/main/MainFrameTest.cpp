@@ -21,13 +21,13 @@
 #include "support/DialogExpectation.h"
 #include "support/FocusChecks.h"
 #include "support/GdkKeys.h"
-#include "support/LiveSettingsFixture.h"
 #include "support/LogDialogExpectation.h"
 #include "support/MessageBoxExpectation.h"
 #include "support/TempDirectory.h"
 #include "support/WaitForEvents.h"
 #include "support/orlWindowTestSupport.h"
 #include "ui/main/ApplicationIcon.h"
+#include "ui/main/MainWindowFixture.h"
 #include "ui/preferences/PreferenceDialog.h"
 
 template <>
@@ -69,10 +69,10 @@ bool AllOf(const wxString& text, const wxString& pool) {
 
 // The main window over the live settings, each test with its own window and the settings it
 // starts from: ten-character standard passwords of capital letters and digits.
-class MainFrameTest : public LiveSettingsFixture {
+class MainFrameTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        LiveSettingsFixture::SetUp();
+        MainWindowFixture::SetUp();
         UseChar& use = Config().StandardUseChar;
         use.Length = 10;
         use.AlphabetUpper = true;
@@ -83,19 +83,9 @@ class MainFrameTest : public LiveSettingsFixture {
         Config().PluralCreateCount = 50;
     }
 
-    void TearDown() override {
-        if (frame != nullptr) {
-            wxTheApp->SetTopWindow(nullptr);
-            delete frame;
-            frame = nullptr;
-        }
-        LiveSettingsFixture::TearDown();
-    }
-
     // Makes the window from the settings as they are now and shows it.
     void Open() {
-        frame = new MainFrame(wxDefaultPosition, dictionary);
-        wxTheApp->SetTopWindow(frame);
+        MakeWindow();
         frame->Show();
         testsupport::WaitUntil([&] { return frame->IsShownOnScreen(); });
         wxYield();
@@ -144,9 +134,6 @@ class MainFrameTest : public LiveSettingsFixture {
                       }));
         return message;
     }
-
-    Dictionary dictionary;
-    MainFrame* frame = nullptr;
 };
 
 const wxString kCapitalsAndDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -596,8 +583,7 @@ TEST_F(MainFrameTest, SaveOntoAPipeSaysSoAndLeavesThePipe) {
 // the buttons' places on the screen, and Tab from Create, two rows high, went to Help and the
 // next one to Exit. GTK moves the focus along the order each container is given.
 TEST_F(MainFrameTest, TabFollowsTheButtonsOrderFromTheMomentTheWindowIsShown) {
-    frame = new MainFrame(wxDefaultPosition, dictionary);
-    wxTheApp->SetTopWindow(frame);
+    MakeWindow();
     frame->Show();
     // No events are handled from here on, so the program is never idle.
     GtkWidget* create = GTK_WIDGET(Button(MainFrame::kCreateId)->GetHandle());

@@ -11,9 +11,9 @@
 
 #include "engine/Dictionary.h"
 #include "support/FocusChecks.h"
-#include "support/LiveSettingsFixture.h"
 #include "support/UserInput.h"
 #include "ui/main/MainFrame.h"
+#include "ui/main/MainWindowFixture.h"
 
 namespace {
 
@@ -28,10 +28,10 @@ void CollectWindows(wxWindow* window, const wxString& name, std::vector<wxWindow
 
 // The main window over the live settings, shown and active: ten-character passwords of capital
 // letters, digits and two symbols (so that the symbol combo box is enabled).
-class MainWindowKeysTest : public LiveSettingsFixture {
+class MainWindowKeysTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        LiveSettingsFixture::SetUp();
+        MainWindowFixture::SetUp();
         UseChar& use = Config().StandardUseChar;
         use.Length = 10;
         use.AlphabetUpper = true;
@@ -45,17 +45,11 @@ class MainWindowKeysTest : public LiveSettingsFixture {
 
     void TearDown() override {
         input.reset();
-        if (frame != nullptr) {
-            wxTheApp->SetTopWindow(nullptr);
-            delete frame;
-            frame = nullptr;
-        }
-        LiveSettingsFixture::TearDown();
+        MainWindowFixture::TearDown();
     }
 
     void Open() {
-        frame = new MainFrame(wxDefaultPosition, dictionary);
-        wxTheApp->SetTopWindow(frame);
+        MakeWindow();
         ASSERT_TRUE(testsupport::ShowAndActivate(frame));
         input = std::make_unique<testsupport::UserInput>();
     }
@@ -78,8 +72,6 @@ class MainWindowKeysTest : public LiveSettingsFixture {
 
     void PressKey(int key, int modifiers = wxMOD_NONE) { input->Press(key, modifiers); }
 
-    Dictionary dictionary;
-    MainFrame* frame = nullptr;
     std::unique_ptr<testsupport::UserInput> input;
 };
 

@@ -15,10 +15,10 @@
 #include "engine/Dictionary.h"
 #include "support/ControlEvents.h"
 #include "support/DialogExpectation.h"
-#include "support/LiveSettingsFixture.h"
 #include "support/UserInput.h"
 #include "support/WaitForEvents.h"
 #include "ui/main/MainFrame.h"
+#include "ui/main/MainWindowFixture.h"
 #include "ui/preferences/PreferenceDialog.h"
 
 template <>
@@ -46,20 +46,10 @@ std::ostream& operator<<(std::ostream& os, const Placed& p) {
               << r.y << " " << r.width << "x" << r.height;
 }
 
-class MainWindowLayoutTest : public LiveSettingsFixture {
+class MainWindowLayoutTest : public MainWindowFixture {
   protected:
-    void TearDown() override {
-        if (frame != nullptr) {
-            wxTheApp->SetTopWindow(nullptr);
-            delete frame;
-            frame = nullptr;
-        }
-        LiveSettingsFixture::TearDown();
-    }
-
     void Open() {
-        frame = new MainFrame(wxDefaultPosition, dictionary);
-        wxTheApp->SetTopWindow(frame);
+        MakeWindow();
         frame->GetChildren().front()->Bind(wxEVT_PAINT, [this](wxPaintEvent& event) {
             ++paints;
             event.Skip();
@@ -119,8 +109,6 @@ class MainWindowLayoutTest : public LiveSettingsFixture {
         return squeezed;
     }
 
-    Dictionary dictionary;
-    MainFrame* frame = nullptr;
     int paints = 0;
 };
 
@@ -176,9 +164,7 @@ TEST_F(MainWindowLayoutTest, RebuildingKeepsTheFirstLayoutOnceGtkHasMeasuredTheN
             EXPECT_EQ(Layout(), first);
             EXPECT_EQ(Squeezed(), std::vector<Placed>());
         }
-        wxTheApp->SetTopWindow(nullptr);
-        delete frame;
-        frame = nullptr;
+        CloseWindow();
     }
 }
 

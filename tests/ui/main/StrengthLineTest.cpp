@@ -19,12 +19,12 @@
 #include "support/ControlEvents.h"
 #include "support/DialogExpectation.h"
 #include "support/FocusChecks.h"
-#include "support/LiveSettingsFixture.h"
 #include "support/TempDirectory.h"
 #include "support/UserInput.h"
 #include "ui/main/CombinationDialogExpectation.h"
 #include "ui/main/CombinationDialogWork.h"
 #include "ui/main/MainFrame.h"
+#include "ui/main/MainWindowFixture.h"
 #include "ui/preferences/PreferenceDialog.h"
 
 template <>
@@ -40,10 +40,10 @@ using namespace combination_dialog_work;
 // The main window, shown and active, over ten-character standard passwords of capital letters
 // and digits without guaranteed kinds or the simple-password check, so that each figure is a
 // plain length times log2 of the pool; the combination list holds "ID-" and twelve digits.
-class StrengthLineTest : public LiveSettingsFixture {
+class StrengthLineTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        LiveSettingsFixture::SetUp();
+        MainWindowFixture::SetUp();
         UseChar& use = Config().StandardUseChar;
         use.Length = 10;
         use.AlphabetUpper = true;
@@ -73,17 +73,11 @@ class StrengthLineTest : public LiveSettingsFixture {
 
     void TearDown() override {
         input.reset();
-        if (frame != nullptr) {
-            wxTheApp->SetTopWindow(nullptr);
-            delete frame;
-            frame = nullptr;
-        }
-        LiveSettingsFixture::TearDown();
+        MainWindowFixture::TearDown();
     }
 
     void Open() {
-        frame = new MainFrame(wxDefaultPosition, dictionary);
-        wxTheApp->SetTopWindow(frame);
+        MakeWindow();
         ASSERT_TRUE(testsupport::ShowAndActivate(frame));
         input = std::make_unique<testsupport::UserInput>();
         // The first figure comes once the window is up.
@@ -139,8 +133,6 @@ class StrengthLineTest : public LiveSettingsFixture {
     }
 
     TempDirectory words;
-    Dictionary dictionary;
-    MainFrame* frame = nullptr;
     std::unique_ptr<testsupport::UserInput> input;
     int usualWidth = 0;
 };
@@ -158,8 +150,7 @@ TEST_F(StrengthLineTest, TheFirstFigureWaitsForTheWindowToBeDrawn) {
         return ::read(watch, events, sizeof events) > 0;
     };
 
-    frame = new MainFrame(wxDefaultPosition, dictionary);
-    wxTheApp->SetTopWindow(frame);
+    MakeWindow();
     for (int i = 0; i < 5; ++i) {
         wxYield();
     }
